@@ -1,0 +1,32 @@
+# Sourced by the scripts in this folder: installs the Debian packages a task needs when they are
+# missing (as root through apt-get), or tells the user the one line that would.
+
+# The packages every build needs: compiler, CMake, Qt and the font the windows are laid out for.
+KAZOUMI_BUILD_PACKAGES=(g++ cmake qt6-base-dev fonts-liberation2)
+
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing ${missing[*]}"
+        DEBIAN_FRONTEND=noninteractive apt-get update -q >/dev/null &&
+            DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null ||
+            { echo "apt-get could not install ${missing[*]}" >&2; return 1; }
+    else
+        echo "Some packages are missing. Install them with:" >&2
+        echo "  sudo apt-get install ${missing[*]}" >&2
+        return 1
+    fi
+}
+
+# Configures and builds one preset; the build folder is kept between runs.
+build_preset() {
+    local preset=$1
+    cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" --parallel "$(nproc)"
+}

@@ -1,0 +1,23 @@
+// The hold boxes under the dice.
+
+#include "windows/form1.h"
+#include "windows/intervaltimer.h"
+
+#include <QCheckBox>
+
+// Runs after every change of a hold box, whoever made it, and brings all five dice in line: a
+// held die's timer is off, so the die keeps its face while the others spin.
+void Form1::Check1_Click(int /*index*/) {
+    for (int i = 0; i < 5; ++i) {
+        switch (Check1[i]->checkState()) {
+        case Qt::Checked:
+            dieTimers[i]->setEnabled(false);
+            break;
+        case Qt::Unchecked:
+            dieTimers[i]->setEnabled(true);
+            break;
+        case Qt::PartiallyChecked:
+            break;
+        }
+    }
+}

@@ -1,0 +1,59 @@
+// The roll button and the dice's timers.
+
+#include "windows/form1.h"
+#include "windows/imagebox.h"
+#include "windows/intervaltimer.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QPushButton>
+
+namespace {
+
+constexpr int spinInterval = 25; // milliseconds between two throws of a spinning die
+constexpr int rollsPerTurn = 3;
+
+} // namespace
+
+void Form1::Command1_Click() {
+    const QString caption = Command1->text();
+    if (caption == QLatin1String("go!")) {
+        // Every die whose timer is enabled (not held) starts spinning.
+        for (IntervalTimer* timer : dieTimers)
+            timer->setInterval(spinInterval);
+        for (QCheckBox* hold : Check1)
+            hold->setEnabled(false);
+        Command1->setText(QStringLiteral("stop"));
+    } else if (caption == QLatin1String("stop")) {
+        // A die stopped before its first tick would show five pips and count as nothing: throw
+        // it now, so that every standing die shows the face it scores as.
+        for (int i = 0; i < 5; ++i) {
+            if (!wasThrown(i))
+                throwDie(i);
+        }
+        for (IntervalTimer* timer : dieTimers)
+            timer->setInterval(0);
+        Command1->setText(QStringLiteral("go!"));
+        for (QCheckBox* hold : Check1)
+            hold->setEnabled(true);
+        Frame1->setEnabled(true);
+        ++rolls;
+        if (rolls == rollsPerTurn)
+            Command1->setEnabled(false);
+    }
+}
+
+void Form1::throwDie(int i) {
+    const int n = faceIndex(random->next());
+    // The die takes the face's very picture, and its Tag with it.
+    Image2[i]->setPicture(Image3[n]->picture());
+    Image2[i]->setTag(Image3[n]->tag());
+}
+
+bool Form1::wasThrown(int i) const { return !Image2[i]->tag().isEmpty(); }
+
+void Form1::Timer1_Timer() { throwDie(0); }
+void Form1::Timer2_Timer() { throwDie(1); }
+void Form1::Timer3_Timer() { throwDie(2); }
+void Form1::Timer4_Timer() { throwDie(3); }
+void Form1::Timer5_Timer() { throwDie(4); }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QSize>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// One of the program's pictures. It is drawn by code rather than loaded, so it can be rendered
+// crisply at whatever size and device-pixel ratio it is shown at; each rendering is made once and
+// kept. Pictures are shared, never copied: a die showing a face holds the face's very Picture, so
+// "which face is this die" is a pointer comparison.
+class Picture {
+public:
+    // Draws the picture into an image of exactly the given size in device pixels.
+    using Renderer = std::function<QImage(QSize pixels)>;
+
+    Picture(QSize naturalSize, Renderer renderer);
+
+    QSize naturalSize() const { return m_naturalSize; }
+
+    // The picture at a size in device-independent pixels for a screen of the given pixel ratio.
+    const QPixmap& pixmap(QSize size, qreal devicePixelRatio) const;
+    // The picture at its natural size in device pixels.
+    QImage image() const { return m_renderer(m_naturalSize); }
+
+private:
+    struct Rendering {
+        QSize size;
+        qreal devicePixelRatio;
+        QPixmap pixmap;
+    };
+
+    QSize m_naturalSize;
+    Renderer m_renderer;
+    mutable std::vector<Rendering> m_renderings;
+};
+
+using PicturePtr = std::shared_ptr<const Picture>;

@@ -1,0 +1,33 @@
+// How the score sheet reads the five dice. A die never thrown shows no face (0) to every reading.
+
+#include "windows/form1.h"
+#include "windows/imagebox.h"
+
+Dice Form1::facesByPicture() const {
+    Dice faces{};
+    for (int i = 0; i < 5; ++i) {
+        for (int k = 0; k < 6; ++k) {
+            if (Image2[i]->picture() == Image3[k]->picture())
+                faces[i] = k + 1;
+        }
+    }
+    return faces;
+}
+
+Dice Form1::facesByTag() const {
+    Dice faces{};
+    for (int i = 0; i < 5; ++i) {
+        for (int face = 1; face <= 6; ++face) {
+            if (Image2[i]->tag() == QString::number(face))
+                faces[i] = face;
+        }
+    }
+    return faces;
+}
+
+Dice Form1::valuesOfTags() const {
+    Dice values{};
+    for (int i = 0; i < 5; ++i)
+        values[i] = Image2[i]->tag().toInt(); // an empty Tag reads as 0
+    return values;
+}

@@ -1,0 +1,50 @@
+#include "appearance.h"
+
+#include <QWidget>
+
+namespace appearance {
+
+namespace {
+
+QFont mappedFont(const QString& family, qreal points, bool bold) {
+    QFont font;
+    font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Arial")});
+    font.setPointSizeF(points);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+} // namespace
+
+QFont msSansSerif(qreal points, bool bold) {
+    return mappedFont(QStringLiteral("MS Sans Serif"), points, bold);
+}
+
+QFont smallFonts(qreal points) { return mappedFont(QStringLiteral("Small Fonts"), points, false); }
+
+QPalette classicPalette() {
+    // Derived from the button face, so window, buttons and bevels are all the same grey.
+    QPalette palette(lightGrey);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Highlight, navy);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    return palette;
+}
+
+void setColours(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
+            palette.setColor(group, role, background);
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+            palette.setColor(group, role, text);
+    }
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace appearance

@@ -1,0 +1,172 @@
+#pragma once
+
+#include "game/randomsource.h"
+#include "scoring/rules.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+class IntervalTimer;
+class ImageBox;
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class Form2;
+class Form3;
+
+// The game window, and the whole game: the five dice with their hold boxes and timers, the roll
+// button, the score sheet and the menu. The state of a game lives in these widgets and in the
+// four values below; the handlers that move it on are members of this class, kept in the files
+// of game/ (rolls, holds, new game) and scoring/ (the boxes).
+class Form1 : public QMainWindow {
+    Q_OBJECT
+    Q_PROPERTY(int total READ totalValue)
+    Q_PROPERTY(int uppertotal READ uppertotalValue)
+    Q_PROPERTY(int boxscore READ boxscoreValue)
+    Q_PROPERTY(int rolls READ rollsValue)
+
+public:
+    explicit Form1(std::unique_ptr<RandomSource> random = makeSystemRandomSource(),
+                   QWidget* parent = nullptr);
+    ~Form1() override;
+
+    int totalValue() const { return total; }
+    int uppertotalValue() const { return uppertotal; }
+    int boxscoreValue() const { return boxscore; }
+    int rollsValue() const { return rolls; }
+
+    // Start-up: the one step taken once the widgets exist.
+    void Form_Load();
+
+    // Rolling the dice.
+    void Command1_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void Timer5_Timer();
+
+    // Holding dice.
+    void Check1_Click(int index);
+
+    // The thirteen boxes of the score sheet.
+    void un_Click();
+    void deux_Click();
+    void trois_Click();
+    void quatre_Click();
+    void cinq_Click();
+    void six_Click();
+    void par3_Click();
+    void par4_Click();
+    void full_Click();
+    void suit4_Click();
+    void suit5_Click();
+    void kazoumi_Click();
+    void chance_Click();
+
+    // The menu.
+    void reset_Click();
+    void about_Click();
+    void aide_Click();
+    void quit_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildMenu();
+    void buildDiceArea();
+    void buildScoreSheet();
+    void buildTotals();
+    void setFocusOrder();
+    QPushButton* addBoxButton(const char* name, const QString& caption, QRect geometry,
+                              void (Form1::*handler)());
+    QLabel* addScoreField(const char* name, QRect geometry);
+
+    // One tick of a die's timer: throw die i and show its face.
+    void throwDie(int i);
+    bool wasThrown(int i) const;
+
+    // The three ways the boxes read the dice: by picture, by Tag text and by Tag as a number.
+    Dice facesByPicture() const;
+    Dice facesByTag() const;
+    Dice valuesOfTags() const;
+
+    void commitscore(QPushButton* box, QLabel* label, int score, bool upper);
+    void scoreUpperBox(int face, QPushButton* box, QLabel* label);
+    void checkbonus();
+
+    std::unique_ptr<RandomSource> random;
+
+    // The four values of a game; zero until first written.
+    int total = 0;
+    int uppertotal = 0;
+    int boxscore = 0;
+    int rolls = 0;
+
+    QWidget* client = nullptr;
+    QFrame* Frame1 = nullptr;
+    QFrame* Frame2 = nullptr;
+    QGroupBox* score = nullptr;
+
+    QPushButton* Command1 = nullptr;
+    std::array<ImageBox*, 5> Image1{};
+    std::array<ImageBox*, 5> Image2{};
+    std::array<ImageBox*, 6> Image3{};
+    std::array<QCheckBox*, 5> Check1{};
+    std::array<IntervalTimer*, 5> dieTimers{}; // Timer1 .. Timer5
+
+    QPushButton* un = nullptr;
+    QPushButton* deux = nullptr;
+    QPushButton* trois = nullptr;
+    QPushButton* quatre = nullptr;
+    QPushButton* cinq = nullptr;
+    QPushButton* six = nullptr;
+    QPushButton* par3 = nullptr;
+    QPushButton* par4 = nullptr;
+    QPushButton* full = nullptr;
+    QPushButton* suit4 = nullptr;
+    QPushButton* suit5 = nullptr;
+    QPushButton* kazoumi = nullptr;
+    QPushButton* chance = nullptr;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label3par = nullptr;
+    QLabel* Label4par = nullptr;
+    QLabel* Labelfull = nullptr;
+    QLabel* Labels4 = nullptr;
+    QLabel* Labelsu5 = nullptr;
+    QLabel* Labelkaz = nullptr;
+    QLabel* Labelchance = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* lblbonus = nullptr;
+
+    QMenu* menu = nullptr;
+    QAction* reset = nullptr;
+    QAction* rien = nullptr;
+    QAction* about = nullptr;
+    QAction* rien2 = nullptr;
+    QAction* aide = nullptr;
+    QAction* rien3 = nullptr;
+    QAction* quit = nullptr;
+
+    // The help and about windows, made when first asked for.
+    QPointer<Form2> helpWindow;
+    QPointer<Form3> aboutWindow;
+};

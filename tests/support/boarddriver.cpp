@@ -1,0 +1,90 @@
+#include "boarddriver.h"
+
+#include "windows/imagebox.h"
+#include "windows/intervaltimer.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QTest>
+#include <QTimerEvent>
+
+BoardDriver::BoardDriver()
+    : m_script(std::make_shared<ScriptedRandom::Script>()),
+      m_form(std::make_unique<Form1>(std::make_unique<ScriptedRandom>(m_script))) {
+    // Shown like the real window, but no event loop runs between the test's steps, so the only
+    // ticks are the ones the test delivers.
+    m_form->show();
+    QTest::qWaitForWindowExposed(m_form.get());
+}
+
+QPushButton* BoardDriver::button(const char* name) const {
+    auto* widget = m_form->findChild<QPushButton*>(QLatin1String(name));
+    Q_ASSERT_X(widget, "BoardDriver::button", name);
+    return widget;
+}
+
+QLabel* BoardDriver::label(const char* name) const {
+    auto* widget = m_form->findChild<QLabel*>(QLatin1String(name));
+    Q_ASSERT_X(widget, "BoardDriver::label", name);
+    return widget;
+}
+
+QCheckBox* BoardDriver::hold(int die) const {
+    return m_form->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(die));
+}
+
+ImageBox* BoardDriver::die(int die) const {
+    return m_form->findChild<ImageBox*>(QStringLiteral("Image2(%1)").arg(die));
+}
+
+ImageBox* BoardDriver::face(int index) const {
+    return m_form->findChild<ImageBox*>(QStringLiteral("Image3(%1)").arg(index));
+}
+
+IntervalTimer* BoardDriver::timer(int die) const {
+    return m_form->findChild<IntervalTimer*>(QStringLiteral("Timer%1").arg(die + 1));
+}
+
+QWidget* BoardDriver::sheet() const { return m_form->findChild<QWidget*>(QStringLiteral("Frame1")); }
+
+void BoardDriver::click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+void BoardDriver::triggerMenu(const char* name) {
+    auto* item = m_form->findChild<QAction*>(QLatin1String(name));
+    Q_ASSERT_X(item, "BoardDriver::triggerMenu", name);
+    item->trigger();
+}
+
+bool BoardDriver::tick(int die) {
+    IntervalTimer* dieTimer = timer(die);
+    if (!dieTimer->isTicking())
+        return false;
+    QTimerEvent event(dieTimer->tickId());
+    QCoreApplication::sendEvent(dieTimer, &event);
+    return true;
+}
+
+void BoardDriver::tickAll() {
+    for (int i = 0; i < 5; ++i)
+        tick(i);
+}
+
+void BoardDriver::roll(std::initializer_list<int> faces) {
+    for (int face : faces)
+        m_script->pushFace(face);
+    clickRoll();
+    tickAll();
+    clickRoll();
+}
+
+int BoardDriver::faceOf(int dieIndex) const {
+    for (int k = 0; k < 6; ++k) {
+        if (die(dieIndex)->picture() == face(k)->picture())
+            return k + 1;
+    }
+    return 0;
+}
+
+QString BoardDriver::tagOf(int dieIndex) const { return die(dieIndex)->tag(); }

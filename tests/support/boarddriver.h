@@ -1,0 +1,60 @@
+#pragma once
+
+#include "scriptedrandom.h"
+#include "windows/form1.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <initializer_list>
+#include <memory>
+
+class ImageBox;
+class IntervalTimer;
+
+// Plays a game board through its real widgets, the way a player would: mouse clicks on buttons
+// and hold boxes, menu items triggered, and timer ticks delivered as timer events one at a time.
+// The board's random source is scripted, so every throw is known.
+class BoardDriver {
+public:
+    BoardDriver();
+
+    Form1& form() { return *m_form; }
+    ScriptedRandom::Script& script() { return *m_script; }
+
+    // Widgets by their names.
+    QPushButton* button(const char* name) const;
+    QLabel* label(const char* name) const;
+    QCheckBox* hold(int die) const;
+    ImageBox* die(int die) const;
+    ImageBox* face(int index) const;
+    IntervalTimer* timer(int die) const;
+    QPushButton* rollButton() const { return button("Command1"); }
+    QWidget* sheet() const;
+
+    // A left click in the middle of the widget, as the player makes it.
+    void click(QWidget* widget);
+    void clickRoll() { click(rollButton()); }
+    void clickBox(const char* name) { click(button(name)); }
+    void clickHold(int die) { click(hold(die)); }
+    void triggerMenu(const char* name);
+
+    // Delivers one tick to the die's timer if it is ticking; returns whether it was.
+    bool tick(int die);
+    // One tick to every ticking timer, die 0 first.
+    void tickAll();
+
+    // A whole roll: "go!", one tick of every spinning die taking the next of `faces` in turn
+    // (one face per die that spins), then "stop".
+    void roll(std::initializer_list<int> faces);
+
+    // Face shown by each die by picture (0 for none), and each die's Tag.
+    int faceOf(int die) const;
+    QString tagOf(int die) const;
+    int rolls() const { return m_form->property("rolls").toInt(); }
+
+private:
+    std::shared_ptr<ScriptedRandom::Script> m_script;
+    std::unique_ptr<Form1> m_form;
+};
