@@ -14,7 +14,8 @@ BoardDriver::BoardDriver()
     // Shown like the real window, but no event loop runs between the test's steps, so the only
     // ticks are the ones the test delivers.
     m_form->show();
-    QTest::qWaitForWindowExposed(m_form.get());
+    if (!QTest::qWaitForWindowExposed(m_form.get()))
+        qWarning("the board was never exposed");
 }
 
 QPushButton* BoardDriver::button(const char* name) const {
