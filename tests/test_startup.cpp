@@ -1,4 +1,193 @@
+// The board as the program starts: every widget in its start state, the window fixed, the menu
+// complete, and nothing moving until the player presses "go!".
+
+#include "support/boarddriver.h"
+#include "windows/imagebox.h"
+#include "windows/intervaltimer.h"
+
+#include <QAction>
+#include <QFontInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void diceShowFivePipsThatAreNoFace();
+    void facePicturesAreHiddenAndTagged();
+    void holdsAndTimersStartIdle();
+    void sheetIsEmptyAndDisabled();
+    void boxClickBeforeFirstRollDoesNothing();
+    void noTickBeforeFirstGo();
+    void windowIsFixed();
+    void menuItems_data();
+    void menuItems();
+    void focusOrder();
+    void captionsFitTheirBoxes();
+};
+
+void StartupTest::diceShowFivePipsThatAreNoFace() {
+    BoardDriver board;
+    const PicturePtr fiveFace = board.face(4)->picture();
+    for (int i = 0; i < 5; ++i) {
+        const PicturePtr start = board.die(i)->picture();
+        QVERIFY(start);
+        QVERIFY(start != fiveFace);
+        QCOMPARE(start->image(), fiveFace->image());
+        QCOMPARE(board.faceOf(i), 0);
+        QVERIFY(board.tagOf(i).isEmpty());
+        for (int j = 0; j < i; ++j)
+            QVERIFY(board.die(j)->picture() != start);
+    }
+}
+
+void StartupTest::facePicturesAreHiddenAndTagged() {
+    BoardDriver board;
+    for (int k = 0; k < 6; ++k) {
+        QVERIFY(board.face(k)->isHidden());
+        QCOMPARE(board.face(k)->tag(), QString::number(k + 1));
+        for (int j = 0; j < k; ++j)
+            QVERIFY(board.face(j)->picture() != board.face(k)->picture());
+    }
+}
+
+void StartupTest::holdsAndTimersStartIdle() {
+    BoardDriver board;
+    for (int i = 0; i < 5; ++i) {
+        QVERIFY(!board.hold(i)->isChecked());
+        QVERIFY(!board.hold(i)->isEnabled());
+        QCOMPARE(board.timer(i)->property("Interval").toInt(), 0);
+        QCOMPARE(board.timer(i)->property("Enabled").toBool(), true);
+        QVERIFY(!board.timer(i)->isTicking());
+    }
+    QCOMPARE(board.rollButton()->text(), QStringLiteral("go!"));
+    QVERIFY(board.rollButton()->isEnabled());
+    QCOMPARE(board.rolls(), 0);
+}
+
+void StartupTest::sheetIsEmptyAndDisabled() {
+    BoardDriver board;
+    QVERIFY(!board.sheet()->isEnabled());
+    for (const char* name :
+         {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label3par", "Label4par",
+          "Labelfull", "Labels4", "Labelsu5", "Labelkaz", "Labelchance", "Label9", "Label11"})
+        QVERIFY2(board.label(name)->text().isEmpty(), name);
+    QVERIFY(board.label("lblbonus")->isHidden());
+    QCOMPARE(board.label("lblbonus")->text(), QStringLiteral("bonus 35 points"));
+    // The boxes themselves are free; only the sheet around them is closed.
+    for (QPushButton* box : board.sheet()->findChildren<QPushButton*>())
+        QVERIFY(box->isEnabledTo(board.sheet()));
+}
+
+void StartupTest::boxClickBeforeFirstRollDoesNothing() {
+    BoardDriver board;
+    board.clickBox("chance");
+    board.clickBox("un");
+    QVERIFY(board.label("Labelchance")->text().isEmpty());
+    QVERIFY(board.label("Label11")->text().isEmpty());
+    QVERIFY(board.button("chance")->isEnabledTo(board.sheet()));
+}
+
+void StartupTest::noTickBeforeFirstGo() {
+    BoardDriver board;
+    QTest::qWait(100);
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(!board.tick(i));
+    QCOMPARE(board.script().drawn, 0);
+}
+
+void StartupTest::windowIsFixed() {
+    BoardDriver board;
+    Form1& window = board.form();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Le jeu de kazoumi à Quib !"));
+    QCOMPARE(window.centralWidget()->size(), QSize(448, 361));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    const Qt::WindowFlags flags = window.windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!window.windowIcon().isNull());
+}
+
+void StartupTest::menuItems_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("enabled");
+    const QString rule(10, QLatin1Char('-'));
+    QTest::newRow("reset") << "reset"
+                           << "Reset" << true;
+    QTest::newRow("rien") << "rien" << rule << false;
+    QTest::newRow("about") << "about"
+                           << "About" << true;
+    QTest::newRow("rien2") << "rien2" << rule << false;
+    QTest::newRow("aide") << "aide"
+                          << "Aide" << true;
+    QTest::newRow("rien3") << "rien3" << rule << false;
+    QTest::newRow("quit") << "quit"
+                          << "Quitter" << true;
+}
+
+void StartupTest::menuItems() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(bool, enabled);
+    BoardDriver board;
+    auto* menu = board.form().findChild<QMenu*>(QStringLiteral("menu"));
+    QVERIFY(menu);
+    QCOMPARE(menu->title(), QStringLiteral("    [[Menu]]"));
+    const QList<QAction*> items = menu->actions();
+    QCOMPARE(items.size(), 7);
+    auto* item = board.form().findChild<QAction*>(name);
+    QVERIFY(item);
+    QVERIFY(items.contains(item));
+    QCOMPARE(item->text(), caption);
+    QCOMPARE(item->isEnabled(), enabled);
+    QVERIFY(!item->isSeparator());
+    QVERIFY(item->shortcut().isEmpty());
+    QVERIFY(!item->isCheckable());
+}
+
+void StartupTest::focusOrder() {
+    BoardDriver board;
+    QStringList expected{"Command1", "un", "deux", "trois", "quatre", "cinq", "six"};
+    for (int i = 4; i >= 0; --i)
+        expected << QStringLiteral("Check1(%1)").arg(i);
+    expected << "par3"
+             << "par4"
+             << "full"
+             << "suit4"
+             << "suit5"
+             << "chance"
+             << "kazoumi";
+    // Walk the chain as Tab does, passing over what takes no keyboard focus.
+    QStringList actual;
+    QWidget* widget = board.rollButton();
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            actual << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != board.rollButton());
+    QCOMPARE(actual, expected);
+}
+
+void StartupTest::captionsFitTheirBoxes() {
+    BoardDriver board;
+    if (!QFontInfo(board.rollButton()->font()).family().contains(QLatin1String("Liberation")))
+        QSKIP("the board's font (Liberation Sans) is not installed");
+    // A push button keeps a few pixels of bevel on each side; a label uses its whole width.
+    for (QPushButton* button : board.form().findChildren<QPushButton*>()) {
+        const int room = button->width() - 6;
+        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= room,
+                 qPrintable(button->text()));
+    }
+    for (QLabel* label : board.form().findChildren<QLabel*>()) {
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                 qPrintable(label->text()));
+        QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(label->text()));
+    }
+}
+
+QTEST_MAIN(StartupTest)
 #include "test_startup.moc"

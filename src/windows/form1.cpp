@@ -221,8 +221,8 @@ void Form1::buildTotals() {
     lblbonus = makeLabel("lblbonus", QStringLiteral("bonus 35 points"), score,
                          twips(120, 720, 1575, 375), appearance::msSansSerif(9.75));
     lblbonus->setVisible(false);
-    Label10 = makeLabel("Label10", QStringLiteral("Total:"), score, twips(120, 1200, 735, 255),
-                        small);
+    Label10 =
+        makeLabel("Label10", QStringLiteral("Total:"), score, twips(120, 1200, 735, 255), small);
     Label11 = makeLabel("Label11", QString(), score, twips(720, 1080, 975, 375), value);
     // The totals show the score fields' colours the other way round.
     for (QLabel* totalField : {Label9, Label11}) {
@@ -240,4 +240,6 @@ void Form1::setFocusOrder() {
         setTabOrder(order[i - 1], order[i]);
 }
 
-void Form1::Form_Load() { Frame1->setEnabled(false); }
+void Form1::Form_Load() {
+    Frame1->setEnabled(false);
+}

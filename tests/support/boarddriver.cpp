@@ -46,7 +46,9 @@ IntervalTimer* BoardDriver::timer(int die) const {
     return m_form->findChild<IntervalTimer*>(QStringLiteral("Timer%1").arg(die + 1));
 }
 
-QWidget* BoardDriver::sheet() const { return m_form->findChild<QWidget*>(QStringLiteral("Frame1")); }
+QWidget* BoardDriver::sheet() const {
+    return m_form->findChild<QWidget*>(QStringLiteral("Frame1"));
+}
 
 void BoardDriver::click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
@@ -88,4 +90,6 @@ int BoardDriver::faceOf(int dieIndex) const {
     return 0;
 }
 
-QString BoardDriver::tagOf(int dieIndex) const { return die(dieIndex)->tag(); }
+QString BoardDriver::tagOf(int dieIndex) const {
+    return die(dieIndex)->tag();
+}
