@@ -50,22 +50,10 @@ void Form1::throwDie(int i) {
     Image2[i]->setTag(Image3[n]->tag());
 }
 
-bool Form1::wasThrown(int i) const {
-    return !Image2[i]->tag().isEmpty();
-}
+bool Form1::wasThrown(int i) const { return !Image2[i]->tag().isEmpty(); }
 
-void Form1::Timer1_Timer() {
-    throwDie(0);
-}
-void Form1::Timer2_Timer() {
-    throwDie(1);
-}
-void Form1::Timer3_Timer() {
-    throwDie(2);
-}
-void Form1::Timer4_Timer() {
-    throwDie(3);
-}
-void Form1::Timer5_Timer() {
-    throwDie(4);
-}
+void Form1::Timer1_Timer() { throwDie(0); }
+void Form1::Timer2_Timer() { throwDie(1); }
+void Form1::Timer3_Timer() { throwDie(2); }
+void Form1::Timer4_Timer() { throwDie(3); }
+void Form1::Timer5_Timer() { throwDie(4); }
