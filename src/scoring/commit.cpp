@@ -34,24 +34,12 @@ void Form1::scoreUpperBox(int face, QPushButton* box, QLabel* label) {
     commitscore(box, label, rules::upper(face, facesByPicture()), true);
 }
 
-void Form1::un_Click() {
-    scoreUpperBox(1, un, Label1);
-}
-void Form1::deux_Click() {
-    scoreUpperBox(2, deux, Label2);
-}
-void Form1::trois_Click() {
-    scoreUpperBox(3, trois, Label3);
-}
-void Form1::quatre_Click() {
-    scoreUpperBox(4, quatre, Label4);
-}
-void Form1::cinq_Click() {
-    scoreUpperBox(5, cinq, Label5);
-}
-void Form1::six_Click() {
-    scoreUpperBox(6, six, Label6);
-}
+void Form1::un_Click() { scoreUpperBox(1, un, Label1); }
+void Form1::deux_Click() { scoreUpperBox(2, deux, Label2); }
+void Form1::trois_Click() { scoreUpperBox(3, trois, Label3); }
+void Form1::quatre_Click() { scoreUpperBox(4, quatre, Label4); }
+void Form1::cinq_Click() { scoreUpperBox(5, cinq, Label5); }
+void Form1::six_Click() { scoreUpperBox(6, six, Label6); }
 
 void Form1::par3_Click() {
     boxscore = rules::ofAKind(3, facesByPicture(), valuesOfTags());

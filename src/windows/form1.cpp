@@ -240,6 +240,4 @@ void Form1::setFocusOrder() {
         setTabOrder(order[i - 1], order[i]);
 }
 
-void Form1::Form_Load() {
-    Frame1->setEnabled(false);
-}
+void Form1::Form_Load() { Frame1->setEnabled(false); }
