@@ -3,6 +3,8 @@
 
 # The packages every build needs: compiler, CMake, Qt and the font the windows are laid out for.
 KAZOUMI_BUILD_PACKAGES=(g++ cmake qt6-base-dev fonts-liberation2)
+# What the tests add: the tools that build and check the Debian package.
+KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
 
 ensure_packages() {
     local missing=()
