@@ -8,6 +8,33 @@
 #include <QTest>
 #include <QTimerEvent>
 
+const std::array<BoardDriver::SheetBox, 13>& BoardDriver::sheetBoxes() {
+    static const std::array<SheetBox, 13> boxes{{
+        {"un", "Label1", true},
+        {"deux", "Label2", true},
+        {"trois", "Label3", true},
+        {"quatre", "Label4", true},
+        {"cinq", "Label5", true},
+        {"six", "Label6", true},
+        {"par3", "Label3par", false},
+        {"par4", "Label4par", false},
+        {"full", "Labelfull", false},
+        {"suit4", "Labels4", false},
+        {"suit5", "Labelsu5", false},
+        {"kazoumi", "Labelkaz", false},
+        {"chance", "Labelchance", false},
+    }};
+    return boxes;
+}
+
+const BoardDriver::SheetBox& BoardDriver::sheetBox(const char* button) {
+    for (const SheetBox& box : sheetBoxes()) {
+        if (qstrcmp(box.button, button) == 0)
+            return box;
+    }
+    qFatal("no box named %s", button);
+}
+
 BoardDriver::BoardDriver()
     : m_script(std::make_shared<ScriptedRandom::Script>()),
       m_form(std::make_unique<Form1>(std::make_unique<ScriptedRandom>(m_script))) {
@@ -82,6 +109,22 @@ void BoardDriver::roll(std::initializer_list<int> faces) {
     clickRoll();
 }
 
+void BoardDriver::rollTo(const Dice& target) {
+    if (hold(0)->isEnabled()) {
+        for (int i = 0; i < 5; ++i) {
+            if ((faceOf(i) == target[i]) != hold(i)->isChecked())
+                clickHold(i);
+        }
+    }
+    for (int i = 0; i < 5; ++i) {
+        if (!hold(i)->isChecked())
+            m_script->pushFace(target[i]);
+    }
+    clickRoll();
+    tickAll();
+    clickRoll();
+}
+
 int BoardDriver::faceOf(int dieIndex) const {
     for (int k = 0; k < 6; ++k) {
         if (die(dieIndex)->picture() == face(k)->picture())
@@ -92,4 +135,17 @@ int BoardDriver::faceOf(int dieIndex) const {
 
 QString BoardDriver::tagOf(int dieIndex) const {
     return die(dieIndex)->tag();
+}
+
+QString BoardDriver::turnState() const {
+    auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
+    QString held, spinning;
+    for (int i = 0; i < 5; ++i) {
+        held += hold(i)->isChecked() ? u'1' : u'0';
+        spinning += timer(i)->isTicking() ? u'1' : u'0';
+    }
+    return QStringLiteral("%1 %2 | sheet %3 | holds %4 %5 | spin %6 | rolls %7")
+        .arg(rollButton()->text(), onOff(rollButton()->isEnabled()), onOff(sheet()->isEnabled()),
+             held, onOff(hold(0)->isEnabled()), spinning)
+        .arg(rolls());
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <array>
 #include <initializer_list>
 #include <memory>
 
@@ -18,6 +19,18 @@ class IntervalTimer;
 // The board's random source is scripted, so every throw is known.
 class BoardDriver {
 public:
+    // A box of the score sheet: its button, the label that shows its score, and whether it is one
+    // of the six upper boxes.
+    struct SheetBox {
+        const char* button;
+        const char* label;
+        bool upper;
+    };
+    // The thirteen boxes, upper ones first, in the order "1" to "6", "3 pareils", "4 pareils",
+    // "Full", "Suite (4)", "Suite (5)", "KAZOUMI!", "Chance".
+    static const std::array<SheetBox, 13>& sheetBoxes();
+    static const SheetBox& sheetBox(const char* button);
+
     BoardDriver();
 
     Form1& form() { return *m_form; }
@@ -48,11 +61,21 @@ public:
     // A whole roll: "go!", one tick of every spinning die taking the next of `faces` in turn
     // (one face per die that spins), then "stop".
     void roll(std::initializer_list<int> faces);
+    // A roll that leaves the dice showing `target`. Between the rolls of a turn it first holds
+    // every die that already shows its target face and releases the others; each die that spins
+    // then takes its target face.
+    void rollTo(const Dice& target);
 
     // Face shown by each die by picture (0 for none), and each die's Tag.
     int faceOf(int die) const;
     QString tagOf(int die) const;
     int rolls() const { return m_form->property("rolls").toInt(); }
+
+    // The turn state in one line, for comparing whole states at once:
+    // "go! on | sheet off | holds 01000 on | spin 10111 | rolls 2" gives the roll button's caption
+    // and whether it is enabled, whether the sheet is, each hold's tick and whether the holds can
+    // be used, which dice's timers tick, and the rolls made this turn.
+    QString turnState() const;
 
 private:
     std::shared_ptr<ScriptedRandom::Script> m_script;

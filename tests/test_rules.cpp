@@ -1,0 +1,374 @@
+// The thirteen scoring rules. Every rule is checked over all throws of five dice against a second
+// formulation written another way, the figures over the 7,776 ordered throws against counts
+// worked out by hand, and the rule book's examples one by one.
+
+#include "scoring/rules.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <functional>
+#include <numeric>
+#include <set>
+#include <vector>
+
+Q_DECLARE_METATYPE(Dice)
+
+namespace {
+
+using Scores = QList<int>;
+
+QByteArray diceName(const Dice& dice) {
+    QByteArrayList faces;
+    for (int face : dice)
+        faces << QByteArray::number(face);
+    return faces.join(',');
+}
+
+// A data row named after its dice, e.g. "2,3,3,3,5".
+QTestData& row(const Dice& dice) { return QTest::newRow(diceName(dice).constData()) << dice; }
+
+// Calls `visit` with every ordered throw of faces `lowest` to 6; 0 stands for a die never thrown.
+void forEachThrow(int lowest, const std::function<void(const Dice&)>& visit) {
+    const int faces = 7 - lowest;
+    const int throws = faces * faces * faces * faces * faces;
+    for (int n = 0; n < throws; ++n) {
+        Dice dice;
+        int rest = n;
+        for (int& die : dice) {
+            die = lowest + rest % faces;
+            rest /= faces;
+        }
+        visit(dice);
+    }
+}
+
+// The rules again, from sorted dice and sets of faces rather than face counts.
+namespace reference {
+
+Dice sorted(Dice dice) {
+    std::sort(dice.begin(), dice.end());
+    return dice;
+}
+
+int sum(const Dice& dice) { return std::accumulate(dice.begin(), dice.end(), 0); }
+
+int upper(int face, const Dice& dice) {
+    const Dice s = sorted(dice);
+    const auto [first, last] = std::equal_range(s.begin(), s.end(), face);
+    return face * static_cast<int>(last - first);
+}
+
+// Sorted, `needed` equal thrown dice sit next to each other.
+int ofAKind(int needed, const Dice& dice) {
+    const Dice s = sorted(dice);
+    for (int i = 0; i + needed <= 5; ++i) {
+        if (s[i] != 0 && s[i] == s[i + needed - 1])
+            return sum(dice);
+    }
+    return 0;
+}
+
+// Sorted, a full house is AAABB or AABBB with A and B different faces.
+int fullHouse(const Dice& dice) {
+    const Dice s = sorted(dice);
+    const bool threeLow = s[0] == s[2] && s[3] == s[4] && s[2] != s[3];
+    const bool threeHigh = s[0] == s[1] && s[2] == s[4] && s[1] != s[2];
+    return s[0] != 0 && (threeLow || threeHigh) ? 25 : 0;
+}
+
+// The small straight as the rule book decides it: 3 and 4 first, then which ends to look for.
+int smallStraight(const Dice& dice) {
+    auto present = [&dice](int face) {
+        return std::find(dice.begin(), dice.end(), face) != dice.end();
+    };
+    bool four = false, two = false, lowEnd = false, five = false, six = false;
+    const bool three = present(3);
+    if (three) {
+        four = present(4);
+        if (four) {
+            two = present(2);
+            if (two) {
+                lowEnd = present(1);
+                if (!lowEnd)
+                    lowEnd = present(5);
+            }
+        }
+        if (!two) {
+            five = present(5);
+            if (five)
+                six = present(6);
+        }
+    }
+    return (three && four && two && lowEnd) || (three && four && five && six) ? 30 : 0;
+}
+
+int largeStraight(const Dice& dice) {
+    const Dice s = sorted(dice);
+    return s == Dice{1, 2, 3, 4, 5} || s == Dice{2, 3, 4, 5, 6} ? 40 : 0;
+}
+
+int fiveOfAKind(const Dice& dice) {
+    const std::set<int> faces(dice.begin(), dice.end());
+    return faces.size() == 1 && *faces.begin() != 0 ? 50 : 0;
+}
+
+} // namespace reference
+
+struct Rule {
+    const char* name;
+    std::function<int(const Dice&)> score;
+    std::function<int(const Dice&)> reference;
+};
+
+const std::vector<Rule>& allRules() {
+    static const std::vector<Rule> rules = [] {
+        std::vector<Rule> list;
+        static const char* const upperNames[] = {"1", "2", "3", "4", "5", "6"};
+        for (int face = 1; face <= 6; ++face)
+            list.push_back({upperNames[face - 1],
+                            [face](const Dice& d) { return rules::upper(face, d); },
+                            [face](const Dice& d) { return reference::upper(face, d); }});
+        list.push_back({"3 pareils", [](const Dice& d) { return rules::ofAKind(3, d, d); },
+                        [](const Dice& d) { return reference::ofAKind(3, d); }});
+        list.push_back({"4 pareils", [](const Dice& d) { return rules::ofAKind(4, d, d); },
+                        [](const Dice& d) { return reference::ofAKind(4, d); }});
+        list.push_back({"Full", rules::fullHouse, reference::fullHouse});
+        list.push_back({"Suite (4)", rules::smallStraight, reference::smallStraight});
+        list.push_back({"Suite (5)", rules::largeStraight, reference::largeStraight});
+        list.push_back({"KAZOUMI!", rules::fiveOfAKind, reference::fiveOfAKind});
+        list.push_back({"Chance", rules::chance, reference::sum});
+        return list;
+    }();
+    return rules;
+}
+
+const Rule& ruleNamed(const QByteArray& name) {
+    const auto& rules = allRules();
+    return *std::find_if(rules.begin(), rules.end(),
+                         [&name](const Rule& rule) { return name == rule.name; });
+}
+
+// The scores of all thirteen boxes in sheet order: 1 to 6, then the lower boxes.
+Scores allScores(const Dice& dice) {
+    Scores scores;
+    for (const Rule& rule : allRules())
+        scores << rule.score(dice);
+    return scores;
+}
+
+} // namespace
+
+class RulesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void agreesWithReferenceOnEveryThrow_data();
+    void agreesWithReferenceOnEveryThrow();
+    void figuresOverAllThrows_data();
+    void figuresOverAllThrows();
+    void upperExamples_data();
+    void upperExamples();
+    void ofAKindExamples_data();
+    void ofAKindExamples();
+    void fullHouseExamples_data();
+    void fullHouseExamples();
+    void straightExamples_data();
+    void straightExamples();
+    void fiveOfAKindAndChanceExamples_data();
+    void fiveOfAKindAndChanceExamples();
+    void neverThrownDiceShowNoFace_data();
+    void neverThrownDiceShowNoFace();
+};
+
+void RulesTest::agreesWithReferenceOnEveryThrow_data() {
+    QTest::addColumn<int>("lowest");
+    QTest::newRow("thrown dice (7776)") << 1;
+    QTest::newRow("some never thrown (16807)") << 0;
+}
+
+void RulesTest::agreesWithReferenceOnEveryThrow() {
+    QFETCH(int, lowest);
+    int checked = 0;
+    forEachThrow(lowest, [&](const Dice& dice) {
+        for (const Rule& rule : allRules()) {
+            const int got = rule.score(dice);
+            const int want = rule.reference(dice);
+            if (got != want && !QTest::currentTestFailed())
+                QFAIL(qPrintable(QStringLiteral("%1 on %2: %3, expected %4")
+                                     .arg(rule.name, diceName(dice))
+                                     .arg(got)
+                                     .arg(want)));
+        }
+        ++checked;
+    });
+    qInfo("%d throws checked against the reference rules", checked);
+}
+
+// Counts over the 7,776 throws, by hand. Three or more of a kind: exactly three of face a in
+// C(5,3) = 10 places with the other two dice free among the 5 other faces, 6 * 10 * 25 = 1500;
+// exactly four, 6 * 5 * 5 = 150; five, 6: 1656 in all. Summing the dice: exactly three gives
+// 10 * sum over a of (75a + 10(21 - a)) = 26250, exactly four 5 * sum of (20a + 21 - a) = 2625,
+// five 105. A full house: 6 faces for the three, 5 for the pair, 10 places: 300. An upper box f
+// sees face f on 7776 - 5^5 = 4651 throws, and f on 5/6 of a die per throw: f * 6480 in all.
+// Chance averages 17.5: 136080.
+void RulesTest::figuresOverAllThrows_data() {
+    QTest::addColumn<QByteArray>("rule");
+    QTest::addColumn<int>("throwsMet");
+    QTest::addColumn<int>("scoreTotal");
+    for (int face = 1; face <= 6; ++face) {
+        const QByteArray name = QByteArray::number(face);
+        QTest::newRow(name.constData()) << name << 4651 << face * 6480;
+    }
+    QTest::newRow("3 pareils") << QByteArray("3 pareils") << 1656 << 28980;
+    QTest::newRow("4 pareils") << QByteArray("4 pareils") << 156 << 2730;
+    QTest::newRow("Full") << QByteArray("Full") << 300 << 300 * 25;
+    QTest::newRow("Suite (4)") << QByteArray("Suite (4)") << 1200 << 1200 * 30;
+    QTest::newRow("Suite (5)") << QByteArray("Suite (5)") << 240 << 240 * 40;
+    QTest::newRow("KAZOUMI!") << QByteArray("KAZOUMI!") << 6 << 6 * 50;
+    QTest::newRow("Chance") << QByteArray("Chance") << 7776 << 136080;
+}
+
+void RulesTest::figuresOverAllThrows() {
+    QFETCH(QByteArray, rule);
+    QFETCH(int, throwsMet);
+    QFETCH(int, scoreTotal);
+    const Rule& scoring = ruleNamed(rule);
+    int met = 0;
+    int total = 0;
+    forEachThrow(1, [&](const Dice& dice) {
+        const int score = scoring.score(dice);
+        met += score > 0;
+        total += score;
+    });
+    qInfo("\"%s\": met by %d of 7776 throws, scores totalling %d", rule.constData(), met, total);
+    QCOMPARE(met, throwsMet);
+    QCOMPARE(total, scoreTotal);
+}
+
+void RulesTest::upperExamples_data() {
+    QTest::addColumn<Dice>("dice");
+    QTest::addColumn<Scores>("scores"); // boxes "1" to "6"
+    row({6, 6, 6, 6, 6}) << Scores{0, 0, 0, 0, 0, 30};
+    row({3, 3, 5, 3, 1}) << Scores{1, 0, 9, 0, 5, 0};
+    row({1, 2, 3, 4, 5}) << Scores{1, 2, 3, 4, 5, 0};
+    row({2, 4, 4, 2, 4}) << Scores{0, 4, 0, 12, 0, 0};
+    row({1, 1, 1, 1, 1}) << Scores{5, 0, 0, 0, 0, 0};
+}
+
+void RulesTest::upperExamples() {
+    QFETCH(Dice, dice);
+    QFETCH(Scores, scores);
+    for (int face = 1; face <= 6; ++face)
+        QCOMPARE(rules::upper(face, dice), scores[face - 1]);
+}
+
+void RulesTest::ofAKindExamples_data() {
+    QTest::addColumn<Dice>("dice");
+    QTest::addColumn<int>("three");
+    QTest::addColumn<int>("four");
+    row({2, 3, 3, 3, 5}) << 16 << 0;
+    row({3, 5, 3, 2, 3}) << 16 << 0;
+    row({4, 4, 4, 4, 1}) << 17 << 17;
+    row({6, 6, 6, 6, 6}) << 30 << 30;
+    row({5, 5, 5, 2, 2}) << 19 << 0;
+    row({1, 1, 2, 2, 3}) << 0 << 0;
+    row({1, 2, 3, 4, 5}) << 0 << 0;
+    row({1, 1, 1, 2, 2}) << 7 << 0;
+    row({1, 1, 1, 1, 1}) << 5 << 5;
+    row({6, 2, 6, 2, 6}) << 22 << 0;
+}
+
+void RulesTest::ofAKindExamples() {
+    QFETCH(Dice, dice);
+    QFETCH(int, three);
+    QFETCH(int, four);
+    QCOMPARE(rules::ofAKind(3, dice, dice), three);
+    QCOMPARE(rules::ofAKind(4, dice, dice), four);
+}
+
+void RulesTest::fullHouseExamples_data() {
+    QTest::addColumn<Dice>("dice");
+    QTest::addColumn<int>("score");
+    row({2, 2, 3, 3, 3}) << 25;
+    row({3, 2, 3, 2, 3}) << 25;
+    row({6, 6, 6, 1, 1}) << 25;
+    row({1, 1, 1, 6, 6}) << 25;
+    row({5, 5, 5, 5, 5}) << 0;
+    row({4, 4, 4, 4, 2}) << 0;
+    row({1, 1, 1, 2, 3}) << 0;
+    row({1, 1, 2, 2, 3}) << 0;
+}
+
+void RulesTest::fullHouseExamples() {
+    QFETCH(Dice, dice);
+    QFETCH(int, score);
+    QCOMPARE(rules::fullHouse(dice), score);
+}
+
+void RulesTest::straightExamples_data() {
+    QTest::addColumn<Dice>("dice");
+    QTest::addColumn<int>("small");
+    QTest::addColumn<int>("large");
+    row({1, 2, 3, 4, 6}) << 30 << 0;
+    row({1, 2, 2, 3, 4}) << 30 << 0;
+    row({3, 4, 5, 6, 6}) << 30 << 0;
+    row({1, 3, 4, 5, 6}) << 30 << 0;
+    row({2, 3, 4, 5, 5}) << 30 << 0;
+    row({2, 3, 4, 5, 6}) << 30 << 40;
+    row({5, 4, 1, 3, 2}) << 30 << 40;
+    row({2, 3, 4, 6, 6}) << 0 << 0;
+    row({1, 2, 3, 5, 6}) << 0 << 0;
+    row({1, 2, 4, 5, 6}) << 0 << 0;
+    row({3, 3, 3, 3, 3}) << 0 << 0;
+}
+
+void RulesTest::straightExamples() {
+    QFETCH(Dice, dice);
+    QFETCH(int, small);
+    QFETCH(int, large);
+    QCOMPARE(rules::smallStraight(dice), small);
+    QCOMPARE(rules::largeStraight(dice), large);
+}
+
+void RulesTest::fiveOfAKindAndChanceExamples_data() {
+    QTest::addColumn<Dice>("dice");
+    QTest::addColumn<int>("fiveOfAKind");
+    QTest::addColumn<int>("chance");
+    row({6, 6, 6, 6, 6}) << 50 << 30;
+    row({1, 1, 1, 1, 1}) << 50 << 5;
+    row({2, 2, 2, 2, 3}) << 0 << 11;
+    row({1, 2, 3, 4, 5}) << 0 << 15;
+}
+
+void RulesTest::fiveOfAKindAndChanceExamples() {
+    QFETCH(Dice, dice);
+    QFETCH(int, fiveOfAKind);
+    QFETCH(int, chance);
+    QCOMPARE(rules::fiveOfAKind(dice), fiveOfAKind);
+    QCOMPARE(rules::chance(dice), chance);
+}
+
+// A die never thrown (0) matches no face and adds nothing, so it can neither complete a pattern
+// nor, with another such die, look like a pair.
+void RulesTest::neverThrownDiceShowNoFace_data() {
+    QTest::addColumn<Dice>("dice");
+    // "1" to "6", "3 pareils", "4 pareils", "Full", "Suite (4)", "Suite (5)", "KAZOUMI!", "Chance"
+    QTest::addColumn<Scores>("scores");
+    row({0, 0, 0, 0, 0}) << Scores{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    row({5, 5, 5, 5, 0}) << Scores{0, 0, 0, 0, 20, 0, 20, 20, 0, 0, 0, 0, 20};
+    row({0, 6, 6, 6, 6}) << Scores{0, 0, 0, 0, 0, 24, 24, 24, 0, 0, 0, 0, 24};
+    row({3, 3, 3, 2, 0}) << Scores{0, 2, 9, 0, 0, 0, 11, 0, 0, 0, 0, 0, 11};
+    row({0, 0, 2, 2, 2}) << Scores{0, 6, 0, 0, 0, 0, 6, 0, 0, 0, 0, 0, 6};
+    row({1, 2, 3, 4, 0}) << Scores{1, 2, 3, 4, 0, 0, 0, 0, 0, 30, 0, 0, 10};
+    row({0, 3, 4, 5, 6}) << Scores{0, 0, 3, 4, 5, 6, 0, 0, 0, 30, 0, 0, 18};
+}
+
+void RulesTest::neverThrownDiceShowNoFace() {
+    QFETCH(Dice, dice);
+    QFETCH(Scores, scores);
+    QCOMPARE(allScores(dice), scores);
+}
+
+QTEST_APPLESS_MAIN(RulesTest)
+#include "test_rules.moc"
