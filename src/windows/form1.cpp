@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "appearance.h"
 #include "imagebox.h"
 #include "intervaltimer.h"
@@ -43,6 +44,7 @@ QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent, QRe
 
 Form1::Form1(std::unique_ptr<RandomSource> randomSource, QWidget* parent)
     : QMainWindow(parent), random(std::move(randomSource)) {
+    accessibility::install();
     buildWindow();
     buildMenu();
     buildDiceArea();
@@ -51,8 +53,6 @@ Form1::Form1(std::unique_ptr<RandomSource> randomSource, QWidget* parent)
     setFocusOrder();
     Form_Load();
 }
-
-Form1::~Form1() = default;
 
 void Form1::buildWindow() {
     setObjectName(QStringLiteral("Form1"));
@@ -116,11 +116,13 @@ void Form1::buildDiceArea() {
         Image2[n]->setGeometry(twips(270 + step, 360, 735, 735));
         Image2[n]->setStretch(true);
         Image2[n]->setPicture(pictures::dieFace(5));
+        accessibility::describeDie(Image2[n], QStringLiteral("Dé %1").arg(n + 1));
 
         Check1[n] = new QCheckBox(QStringLiteral("Check1"), Frame2);
         Check1[n]->setObjectName(arrayName("Check1", n));
         Check1[n]->setGeometry(twips(480 + step, 1440, 255, 255));
         Check1[n]->setEnabled(false);
+        Check1[n]->setAccessibleName(QStringLiteral("Garder le dé %1").arg(n + 1));
         connect(Check1[n], &QCheckBox::toggled, this, [this, n] { Check1_Click(n); });
 
         dieTimers[n] = new IntervalTimer(Frame2);
@@ -131,6 +133,7 @@ void Form1::buildDiceArea() {
     Command1 = new QPushButton(QStringLiteral("go!"), client);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twips(2880, 1920, 975, 375));
+    Command1->setAccessibleDescription(QStringLiteral("Lance les dés, puis les arrête"));
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 
     // The six face pictures: never shown, they are where every die takes its face from.
@@ -151,17 +154,19 @@ void Form1::buildDiceArea() {
 }
 
 QPushButton* Form1::addBoxButton(const char* name, const QString& caption, QRect geometry,
-                                 void (Form1::*handler)()) {
+                                 void (Form1::*handler)(), const QString& spokenName) {
     auto* button = new QPushButton(caption, Frame1);
     button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(spokenName);
     button->setGeometry(geometry);
     button->setFont(appearance::msSansSerif(8.25));
     connect(button, &QPushButton::clicked, this, handler);
     return button;
 }
 
-QLabel* Form1::addScoreField(const char* name, QRect geometry) {
+QLabel* Form1::addScoreField(const char* name, QRect geometry, const QString& spokenName) {
     QLabel* field = makeLabel(name, QString(), Frame1, geometry, appearance::msSansSerif(12, true));
+    accessibility::describeScoreField(field, spokenName, QStringLiteral("libre"));
     field->setAlignment(Qt::AlignCenter);
     appearance::setColours(field, appearance::darkYellow, appearance::navy);
     return field;
@@ -197,14 +202,19 @@ void Form1::buildScoreSheet() {
     for (int row = 0; row < 6; ++row) {
         const int top = 360 + 360 * row;
         for (const auto& [r, left] : {std::pair{&upperRows[row], 120}, {&lowerRows[row], 2160}}) {
-            *r->buttonMember =
-                addBoxButton(r->button, r->caption, twips(left, top, 735, 375), r->handler);
-            *r->fieldMember = addScoreField(r->field, twips(left + 840, top, 615, 375));
+            // Spoken, a bare "1" says little: the upper boxes are "the box of the 1s".
+            const QString spokenName = (left == 120 ? QStringLiteral("Case des %1")
+                                                    : QStringLiteral("Case %1"))
+                                           .arg(r->caption);
+            *r->buttonMember = addBoxButton(r->button, r->caption, twips(left, top, 735, 375),
+                                            r->handler, spokenName);
+            *r->fieldMember = addScoreField(r->field, twips(left + 840, top, 615, 375), spokenName);
         }
     }
+    const QString kazoumiName = QStringLiteral("Case KAZOUMI!");
     kazoumi = addBoxButton("kazoumi", QStringLiteral("KAZOUMI!"), twips(4320, 360, 975, 375),
-                           &Form1::kazoumi_Click);
-    Labelkaz = addScoreField("Labelkaz", twips(5400, 360, 615, 375));
+                           &Form1::kazoumi_Click, kazoumiName);
+    Labelkaz = addScoreField("Labelkaz", twips(5400, 360, 615, 375), kazoumiName);
 }
 
 void Form1::buildTotals() {
@@ -229,6 +239,9 @@ void Form1::buildTotals() {
         totalField->setAlignment(Qt::AlignCenter);
         appearance::setColours(totalField, appearance::navy, appearance::darkYellow);
     }
+    accessibility::describeScoreField(Label9, QStringLiteral("Sous-total"),
+                                      QStringLiteral("0 points"));
+    accessibility::describeScoreField(Label11, QStringLiteral("Total"), QStringLiteral("0 points"));
 }
 
 void Form1::setFocusOrder() {

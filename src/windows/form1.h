@@ -88,8 +88,8 @@ private:
     void buildTotals();
     void setFocusOrder();
     QPushButton* addBoxButton(const char* name, const QString& caption, QRect geometry,
-                              void (Form1::*handler)());
-    QLabel* addScoreField(const char* name, QRect geometry);
+                              void (Form1::*handler)(), const QString& spokenName);
+    QLabel* addScoreField(const char* name, QRect geometry, const QString& spokenName);
 
     // One tick of a die's timer: throw die i and show its face.
     void throwDie(int i);

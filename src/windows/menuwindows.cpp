@@ -1,7 +1,32 @@
-// The menu items that open the help and about windows.
+// The menu items that open the help and about windows, and the end of those windows.
 
 #include "form1.h"
+#include "form2.h"
+#include "form3.h"
 
-void Form1::about_Click() {}
+namespace {
 
-void Form1::aide_Click() {}
+// There is one window of each kind. It is made when first asked for, as a top-level window of its
+// own that the game window does not own; its close box destroys it, so the next request makes
+// it afresh. Asking for a window that is already shown only brings it to the front.
+template <typename Window> void showSingleWindow(QPointer<Window>& window) {
+    if (!window) {
+        window = new Window;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+void Form1::about_Click() { showSingleWindow(aboutWindow); }
+
+void Form1::aide_Click() { showSingleWindow(helpWindow); }
+
+// The help and about windows have no parent to take them down: they go with the game window.
+Form1::~Form1() {
+    delete helpWindow;
+    delete aboutWindow;
+}

@@ -1,0 +1,12 @@
+#include "authorphoto.h"
+
+namespace pictures {
+
+PicturePtr authorPhoto() {
+    const QImage photo(QString::fromLatin1(photoResource));
+    return std::make_shared<Picture>(photo.size(), [photo](QSize pixels) {
+        return photo.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    });
+}
+
+} // namespace pictures

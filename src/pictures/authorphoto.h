@@ -1,0 +1,14 @@
+#pragma once
+
+#include "picture.h"
+
+// The author's photo on the about window: a JPEG built into the program, decoded when the
+// window is made and scaled smoothly to whatever size it is shown at.
+namespace pictures {
+
+inline constexpr QSize photoSize{350, 485};
+inline constexpr char photoResource[] = ":/pictures/authorphoto.jpg";
+
+PicturePtr authorPhoto();
+
+} // namespace pictures

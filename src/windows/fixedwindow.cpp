@@ -1,0 +1,19 @@
+#include "fixedwindow.h"
+
+#include "appearance.h"
+#include "pictures/diepictures.h"
+
+#include <QWidget>
+
+void setUpFixedWindow(QWidget* window, const char* name, const QString& title, QSize clientSize) {
+    window->setObjectName(QLatin1String(name));
+    window->setWindowTitle(title);
+    window->setWindowIcon(pictures::windowIcon());
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+    window->setPalette(appearance::classicPalette());
+    window->setAutoFillBackground(true);
+    window->setFont(appearance::msSansSerif(8.25));
+    window->setFixedSize(clientSize);
+}

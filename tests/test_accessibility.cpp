@@ -1,0 +1,102 @@
+// What a screen reader is told about the board.
+
+#include "support/boarddriver.h"
+#include "windows/imagebox.h"
+
+#include <QAccessible>
+#include <QTest>
+
+namespace {
+
+QString spokenName(QObject* object) {
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(object);
+    return interface ? interface->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyControlHasAName();
+    void holdBoxesNameTheirDie();
+    void diceReportTheirFace();
+    void scoreFields_data();
+    void scoreFields();
+    void totalsReportTheirValue();
+};
+
+void AccessibilityTest::everyControlHasAName() {
+    BoardDriver board;
+    for (QAbstractButton* control : board.form().findChildren<QAbstractButton*>()) {
+        if (control->isVisibleTo(&board.form())) // not the menu bar's hidden overflow button
+            QVERIFY2(!spokenName(control).isEmpty(), qPrintable(control->objectName()));
+    }
+}
+
+void AccessibilityTest::holdBoxesNameTheirDie() {
+    BoardDriver board;
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(spokenName(board.hold(i)), QStringLiteral("Garder le dé %1").arg(i + 1));
+        QCOMPARE(QAccessible::queryAccessibleInterface(board.hold(i))->role(),
+                 QAccessible::CheckBox);
+    }
+}
+
+void AccessibilityTest::diceReportTheirFace() {
+    BoardDriver board;
+    QCOMPARE(spokenName(board.die(0)), QStringLiteral("Dé 1 : pas encore lancé"));
+    board.roll({4, 1, 6, 2, 5});
+    const int faces[5] = {4, 1, 6, 2, 5};
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(spokenName(board.die(i)), QStringLiteral("Dé %1 : %2").arg(i + 1).arg(faces[i]));
+
+    // The text follows the die while it spins, without being told.
+    board.clickRoll();
+    board.script().pushFace(3);
+    QVERIFY(board.tick(2));
+    QCOMPARE(spokenName(board.die(2)), QStringLiteral("Dé 3 : 3"));
+}
+
+void AccessibilityTest::scoreFields_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("scored");
+    QTest::newRow("un") << "un" << "Label1" << "Case des 1" << "Case des 1 : 2 points";
+    QTest::newRow("six") << "six" << "Label6" << "Case des 6" << "Case des 6 : 6 points";
+    QTest::newRow("par3") << "par3" << "Label3par" << "Case 3 pareils" << "Case 3 pareils : 0 points";
+    QTest::newRow("suit4") << "suit4" << "Labels4" << "Case Suite (4)"
+                           << "Case Suite (4) : 0 points";
+    QTest::newRow("kazoumi") << "kazoumi" << "Labelkaz" << "Case KAZOUMI!"
+                             << "Case KAZOUMI! : 0 points";
+    QTest::newRow("chance") << "chance" << "Labelchance" << "Case Chance"
+                            << "Case Chance : 16 points";
+}
+
+void AccessibilityTest::scoreFields() {
+    QFETCH(QString, box);
+    QFETCH(QString, field);
+    QFETCH(QString, name);
+    QFETCH(QString, scored);
+    BoardDriver board;
+    QLabel* label = board.label(qPrintable(field));
+    QCOMPARE(spokenName(board.button(qPrintable(box))), name);
+    QCOMPARE(spokenName(label), name + QStringLiteral(" : libre"));
+    board.roll({1, 1, 3, 5, 6});
+    board.clickBox(qPrintable(box));
+    QCOMPARE(spokenName(label), scored);
+}
+
+void AccessibilityTest::totalsReportTheirValue() {
+    BoardDriver board;
+    QCOMPARE(spokenName(board.label("Label11")), QStringLiteral("Total : 0 points"));
+    board.roll({5, 5, 2, 5, 1});
+    board.clickBox("cinq");
+    QCOMPARE(spokenName(board.label("Label9")), QStringLiteral("Sous-total : 15 points"));
+    QCOMPARE(spokenName(board.label("Label11")), QStringLiteral("Total : 15 points"));
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "test_accessibility.moc"
