@@ -4,6 +4,7 @@
 #include "windows/imagebox.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -11,6 +12,14 @@ namespace {
 QString spokenName(QObject* object) {
     QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(object);
     return interface ? interface->text(QAccessible::Name) : QString();
+}
+
+QWidget* topLevel(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name))
+            return window;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -25,6 +34,8 @@ private slots:
     void scoreFields_data();
     void scoreFields();
     void totalsReportTheirValue();
+    void helpAndAboutWindowsAreNamed();
+    void aboutPicturesCanBePressed();
 };
 
 void AccessibilityTest::everyControlHasAName() {
@@ -64,14 +75,29 @@ void AccessibilityTest::scoreFields_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("scored");
-    QTest::newRow("un") << "un" << "Label1" << "Case des 1" << "Case des 1 : 2 points";
-    QTest::newRow("six") << "six" << "Label6" << "Case des 6" << "Case des 6 : 6 points";
-    QTest::newRow("par3") << "par3" << "Label3par" << "Case 3 pareils" << "Case 3 pareils : 0 points";
-    QTest::newRow("suit4") << "suit4" << "Labels4" << "Case Suite (4)"
+    QTest::newRow("un") << "un"
+                        << "Label1"
+                        << "Case des 1"
+                        << "Case des 1 : 2 points";
+    QTest::newRow("six") << "six"
+                         << "Label6"
+                         << "Case des 6"
+                         << "Case des 6 : 6 points";
+    QTest::newRow("par3") << "par3"
+                          << "Label3par"
+                          << "Case 3 pareils"
+                          << "Case 3 pareils : 0 points";
+    QTest::newRow("suit4") << "suit4"
+                           << "Labels4"
+                           << "Case Suite (4)"
                            << "Case Suite (4) : 0 points";
-    QTest::newRow("kazoumi") << "kazoumi" << "Labelkaz" << "Case KAZOUMI!"
+    QTest::newRow("kazoumi") << "kazoumi"
+                             << "Labelkaz"
+                             << "Case KAZOUMI!"
                              << "Case KAZOUMI! : 0 points";
-    QTest::newRow("chance") << "chance" << "Labelchance" << "Case Chance"
+    QTest::newRow("chance") << "chance"
+                            << "Labelchance"
+                            << "Case Chance"
                             << "Case Chance : 16 points";
 }
 
@@ -96,6 +122,40 @@ void AccessibilityTest::totalsReportTheirValue() {
     board.clickBox("cinq");
     QCOMPARE(spokenName(board.label("Label9")), QStringLiteral("Sous-total : 15 points"));
     QCOMPARE(spokenName(board.label("Label11")), QStringLiteral("Total : 15 points"));
+}
+
+void AccessibilityTest::helpAndAboutWindowsAreNamed() {
+    BoardDriver board;
+    board.triggerMenu("aide");
+    board.triggerMenu("about");
+    for (const char* windowName : {"Form2", "Form3"}) {
+        QWidget* window = topLevel(windowName);
+        QVERIFY2(window, windowName);
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if ((widget->focusPolicy() & Qt::TabFocus) || qobject_cast<ImageBox*>(widget))
+                QVERIFY2(!spokenName(widget).isEmpty(), qPrintable(widget->objectName()));
+        }
+    }
+}
+
+void AccessibilityTest::aboutPicturesCanBePressed() {
+    BoardDriver board;
+    board.triggerMenu("about");
+    QWidget* about = topLevel("Form3");
+    QVERIFY(about);
+    auto* die = about->findChild<ImageBox*>(QStringLiteral("Image1"));
+    auto* photo = about->findChild<ImageBox*>(QStringLiteral("Image2"));
+    QAccessibleActionInterface* press =
+        QAccessible::queryAccessibleInterface(die)->actionInterface();
+    QVERIFY(press);
+    QVERIFY(press->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    press->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(die->isHidden());
+    QVERIFY(!photo->isHidden());
+    QAccessible::queryAccessibleInterface(photo)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    QVERIFY(!die->isHidden());
+    QVERIFY(photo->isHidden());
 }
 
 QTEST_MAIN(AccessibilityTest)

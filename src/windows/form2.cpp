@@ -98,6 +98,8 @@ Form2::Form2(QWidget* parent) : QWidget(parent) {
                                 appearance::msSansSerif(9.75), appearance::darkYellow,
                                 appearance::navy);
 
+    Text1->setAccessibleName(u"Aide du jeu"_s);
+
     Command1 = new QPushButton(u"ok"_s, this);
     Command1->setObjectName(u"Command1"_s);
     Command1->setGeometry(twips(2280, 5280, 975, 375));

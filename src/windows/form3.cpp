@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "accessibility.h"
 #include "appearance.h"
 #include "fixedwindow.h"
 #include "imagebox.h"
@@ -105,6 +106,8 @@ Form3::Form3(QWidget* parent) : QWidget(parent) {
     Image2->setVisible(false);
     connect(Image1, &ImageBox::clicked, this, &Form3::Image1_Click);
     connect(Image2, &ImageBox::clicked, this, &Form3::Image2_Click);
+    accessibility::describeClickablePicture(Image1, u"Dé : montrer la photo de l'auteure"_s);
+    accessibility::describeClickablePicture(Image2, u"Photo de l'auteure : revenir au dé"_s);
 
     const QFont windowFont = font();
     Label1 = makeLabel("Label1", u"Le jeu de Kazoumi à Quib !"_s, this, twips(1320, 120, 3615, 375),
@@ -116,6 +119,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent) {
     Text1 = makeReadOnlyTextBox("Text1", authorNote(), this, twips(120, 1440, 4935, 1215),
                                 appearance::msSansSerif(8.25, true), appearance::navy,
                                 appearance::darkYellow);
+    Text1->setAccessibleName(u"Mot de l'auteure"_s);
 
     Label5 = makeLabel("Label5",
                        u"Pour commentaires, suggestions, questions vous pouvez (sans gêne) "
