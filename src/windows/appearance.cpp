@@ -28,9 +28,15 @@ QFont smallFonts(qreal points) {
 QPalette classicPalette() {
     // Derived from the button face, so window, buttons and bevels are all the same grey.
     QPalette palette(lightGrey);
+    // Captions stay black even in a disabled frame; a disabled button or box greys its text, so
+    // a used box of the score sheet looks used.
     palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    palette.setColor(QPalette::Text, Qt::black);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::ButtonText, Qt::black);
+        palette.setColor(group, QPalette::Text, Qt::black);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Highlight, navy);
     palette.setColor(QPalette::HighlightedText, Qt::white);
