@@ -21,9 +21,7 @@ QFont msSansSerif(qreal points, bool bold) {
     return mappedFont(QStringLiteral("MS Sans Serif"), points, bold);
 }
 
-QFont smallFonts(qreal points) {
-    return mappedFont(QStringLiteral("Small Fonts"), points, false);
-}
+QFont smallFonts(qreal points) { return mappedFont(QStringLiteral("Small Fonts"), points, false); }
 
 QPalette classicPalette() {
     // Derived from the button face, so window, buttons and bevels are all the same grey.

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-void setUpFixedWindow(QWidget* window, const char* name, const QString& title, QSize clientSize) {
+void setUpWindowFrame(QWidget* window, const char* name, const QString& title) {
     window->setObjectName(QLatin1String(name));
     window->setWindowTitle(title);
     window->setWindowIcon(pictures::windowIcon());
@@ -13,6 +13,10 @@ void setUpFixedWindow(QWidget* window, const char* name, const QString& title, Q
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint);
     window->setPalette(appearance::classicPalette());
+}
+
+void setUpFixedWindow(QWidget* window, const char* name, const QString& title, QSize clientSize) {
+    setUpWindowFrame(window, name, title);
     window->setAutoFillBackground(true);
     window->setFont(appearance::msSansSerif(8.25));
     window->setFixedSize(clientSize);

@@ -2,8 +2,10 @@
 
 #include "accessibility.h"
 #include "appearance.h"
+#include "fixedwindow.h"
 #include "imagebox.h"
 #include "intervaltimer.h"
+#include "label.h"
 #include "pictures/diepictures.h"
 #include "twips.h"
 
@@ -31,15 +33,6 @@ QFrame* makeFrame(const char* name, QWidget* parent, QRect geometry) {
     return frame;
 }
 
-QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent, QRect geometry,
-                  const QFont& font) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setFont(font);
-    return label;
-}
-
 } // namespace
 
 Form1::Form1(std::unique_ptr<RandomSource> randomSource, QWidget* parent)
@@ -55,14 +48,7 @@ Form1::Form1(std::unique_ptr<RandomSource> randomSource, QWidget* parent)
 }
 
 void Form1::buildWindow() {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Le jeu de kazoumi à Quib !"));
-    setWindowIcon(pictures::windowIcon());
-    // A fixed frame: a title, a close box, and no way to resize, minimise or maximise.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setPalette(appearance::classicPalette());
+    setUpWindowFrame(this, "Form1", QStringLiteral("Le jeu de kazoumi à Quib !"));
     setFont(appearance::msSansSerif(12));
 
     client = new QWidget(this);
@@ -203,9 +189,9 @@ void Form1::buildScoreSheet() {
         const int top = 360 + 360 * row;
         for (const auto& [r, left] : {std::pair{&upperRows[row], 120}, {&lowerRows[row], 2160}}) {
             // Spoken, a bare "1" says little: the upper boxes are "the box of the 1s".
-            const QString spokenName = (left == 120 ? QStringLiteral("Case des %1")
-                                                    : QStringLiteral("Case %1"))
-                                           .arg(r->caption);
+            const QString spokenName =
+                (left == 120 ? QStringLiteral("Case des %1") : QStringLiteral("Case %1"))
+                    .arg(r->caption);
             *r->buttonMember = addBoxButton(r->button, r->caption, twips(left, top, 735, 375),
                                             r->handler, spokenName);
             *r->fieldMember = addScoreField(r->field, twips(left + 840, top, 615, 375), spokenName);

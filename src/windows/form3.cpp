@@ -4,6 +4,7 @@
 #include "appearance.h"
 #include "fixedwindow.h"
 #include "imagebox.h"
+#include "label.h"
 #include "pictures/authorphoto.h"
 #include "pictures/diepictures.h"
 #include "textbox.h"
@@ -59,31 +60,6 @@ QString authorNote() {
         u"(P.S.: le kazoumi, ça porte chance! =P)"_s,
     };
     return lines.join(u'\n') + u'\n';
-}
-
-// The window is laid out for MS Sans Serif, and the font standing in for it can be a little
-// wider. A caption that would then wrap onto a line its label cannot show is narrowed, just
-// enough to fit.
-void condenseToFit(QLabel* label) {
-    QFont font = label->font();
-    for (int stretch = 99; stretch >= 85 && label->heightForWidth(label->width()) > label->height();
-         --stretch) {
-        font.setStretch(stretch);
-        label->setFont(font);
-    }
-}
-
-// A label's caption starts at its top-left corner and wraps at word boundaries.
-QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent, QRect geometry,
-                  const QFont& font) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    condenseToFit(label);
-    return label;
 }
 
 ImageBox* makePicture(const char* name, PicturePtr picture, QWidget* parent, QRect geometry) {
