@@ -74,6 +74,7 @@ private slots:
     void oneWindowAfterTwoOpenings();
     void okHidesAndKeepsScrollPosition();
     void closeBoxDestroysAndReopensAtTop();
+    void reopenedBeforeTheClosedWindowIsGone();
     void gameGoesOnWhileHelpIsOpen();
     void windowGoesWithTheGame();
 
@@ -270,6 +271,20 @@ void HelpWindowTest::closeBoxDestroysAndReopensAtTop() {
     QVERIFY(QTest::qWaitForWindowExposed(fresh));
     QCOMPARE(textBox(fresh)->verticalScrollBar()->value(), 0);
     QCOMPARE(textBox(fresh)->toPlainText().count(u'\n'), 65);
+}
+
+void HelpWindowTest::reopenedBeforeTheClosedWindowIsGone() {
+    // Closed by its close box, the window is deleted only when the event loop comes round; asked
+    // for again before that, a fresh window must show, not the one about to go.
+    QVERIFY(scrollDown(textBox(help)) > 0);
+    QVERIFY(help->close());
+    Form2* fresh = openHelp(*board);
+    runDeferredDeletes();
+    QVERIFY(fresh);
+    QCOMPARE(helpWindows().size(), 1);
+    QCOMPARE(helpWindows().first(), fresh);
+    QVERIFY(fresh->isVisible());
+    QCOMPARE(textBox(fresh)->verticalScrollBar()->value(), 0);
 }
 
 void HelpWindowTest::gameGoesOnWhileHelpIsOpen() {

@@ -4,12 +4,18 @@
 #include "form2.h"
 #include "form3.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // There is one window of each kind. It is made when first asked for, as a top-level window of its
 // own that the game window does not own; its close box destroys it, so the next request makes
 // it afresh. Asking for a window that is already shown only brings it to the front.
 template <typename Window> void showSingleWindow(QPointer<Window>& window) {
+    // A window closed by its close box is deleted when the event loop comes round; asked for
+    // before that, it goes now and a fresh one is made.
+    if (window)
+        QCoreApplication::sendPostedEvents(window, QEvent::DeferredDelete);
     if (!window) {
         window = new Window;
         window->setAttribute(Qt::WA_DeleteOnClose);

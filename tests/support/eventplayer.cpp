@@ -1,0 +1,406 @@
+#include "eventplayer.h"
+
+#include "windows/form2.h"
+#include "windows/form3.h"
+#include "windows/imagebox.h"
+#include "windows/intervaltimer.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
+
+#include <numeric>
+
+namespace {
+
+constexpr int spinInterval = 25;
+constexpr int upperBoxes = 6;
+
+template <typename Window> QList<Window*> windowsOfKind() {
+    QList<Window*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(widget))
+            windows.append(window);
+    }
+    return windows;
+}
+
+template <typename Window> Window* onlyWindow() {
+    const QList<Window*> windows = windowsOfKind<Window>();
+    return windows.isEmpty() ? nullptr : windows.first();
+}
+
+template <typename Window> WindowState windowState() {
+    const auto* window = onlyWindow<Window>();
+    if (!window)
+        return WindowState::Absent;
+    return window->isVisible() ? WindowState::Shown : WindowState::Hidden;
+}
+
+template <typename Child> Child* child(QWidget* window, const char* name) {
+    return window ? window->findChild<Child*>(QLatin1String(name)) : nullptr;
+}
+
+// The close box: the window closes, and before the player can do anything else the event loop
+// deletes a window that goes with its closing.
+void clickCloseBox(QWidget* window) {
+    if (!window || !window->isVisible())
+        return;
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The scores a box can show at all.
+bool possibleScore(int box, int score) {
+    if (box < upperBoxes)
+        return score >= 0 && score <= 5 * (box + 1) && score % (box + 1) == 0;
+    switch (box) {
+    case 6:
+    case 7:
+        return score == 0 || (score >= 5 && score <= 30);
+    case 8:
+        return score == 0 || score == 25;
+    case 9:
+        return score == 0 || score == 30;
+    case 10:
+        return score == 0 || score == 40;
+    case 11:
+        return score == 0 || score == 50;
+    case 12:
+        return score >= 5 && score <= 30;
+    }
+    return false;
+}
+
+} // namespace
+
+QList<Form2*> helpWindows() { return windowsOfKind<Form2>(); }
+QList<Form3*> aboutWindows() { return windowsOfKind<Form3>(); }
+
+void clickAsPlayer(QWidget* widget) {
+    QWidget* window = widget->window();
+    if (!window->isVisible())
+        return;
+    const QPoint spot = widget->mapTo(window, widget->rect().center());
+    QWidget* target = window->childAt(spot);
+    if (!target)
+        target = window;
+    const QPointer<QWidget> guard(target);
+    const QPoint local = target->mapFrom(window, spot);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        if (!guard)
+            return;
+        const bool press = type == QEvent::MouseButtonPress;
+        QMouseEvent event(type, QPointF(local), QPointF(target->mapToGlobal(local)), Qt::LeftButton,
+                          press ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        QCoreApplication::instance()->notify(target, &event);
+    }
+}
+
+// The game window's widgets, looked up once.
+struct EventPlayer::Widgets {
+    explicit Widgets(const BoardDriver& board) {
+        roll = board.rollButton();
+        sheet = board.sheet();
+        for (int i = 0; i < 5; ++i) {
+            holds[i] = board.hold(i);
+            dice[i] = board.die(i);
+            timers[i] = board.timer(i);
+        }
+        for (int k = 0; k < 6; ++k)
+            faces[k] = board.face(k);
+        for (int b = 0; b < 13; ++b) {
+            boxes[b] = board.button(BoardDriver::sheetBoxes()[b].button);
+            labels[b] = board.label(BoardDriver::sheetBoxes()[b].label);
+        }
+        subtotal = board.label("Label9");
+        total = board.label("Label11");
+        bonus = board.label("lblbonus");
+    }
+
+    int faceOf(int die) const {
+        for (int k = 0; k < 6; ++k) {
+            if (dice[die]->picture() == faces[k]->picture())
+                return k + 1;
+        }
+        return 0;
+    }
+
+    QPushButton* roll;
+    QWidget* sheet;
+    std::array<QCheckBox*, 5> holds;
+    std::array<ImageBox*, 5> dice;
+    std::array<IntervalTimer*, 5> timers;
+    std::array<ImageBox*, 6> faces;
+    std::array<QPushButton*, 13> boxes;
+    std::array<QLabel*, 13> labels;
+    QLabel* subtotal;
+    QLabel* total;
+    QLabel* bonus;
+};
+
+EventPlayer::EventPlayer()
+    : m_board(std::make_unique<BoardDriver>()), m_widgets(std::make_unique<Widgets>(*m_board)) {}
+
+EventPlayer::~EventPlayer() = default;
+
+QStringList EventPlayer::play(const Event& event, const std::function<Throw()>& nextThrow) {
+    if (m_ended)
+        return {QStringLiteral("the program has already ended")};
+    ScriptedRandom::Script& script = m_board->script();
+    script.values.clear();
+    const int drawnBefore = script.drawn;
+    const int throws = m_model.throwsFor(event);
+    std::vector<int> faces;
+    for (int n = 0; n < throws; ++n) {
+        const Throw t = nextThrow();
+        script.pushValue(t.value);
+        faces.push_back(t.face);
+    }
+    if (endsSequence(event))
+        return endTheProgram(event);
+
+    deliver(event);
+    m_model.apply(event, faces);
+
+    QStringList problems;
+    if (script.drawn - drawnBefore != throws) {
+        problems << QStringLiteral("the dice were thrown %1 times, expected %2")
+                        .arg(script.drawn - drawnBefore)
+                        .arg(throws);
+    }
+    problems += differences(m_model.state(), observe());
+    problems += brokenRules();
+    return problems;
+}
+
+void EventPlayer::deliver(const Event& event) {
+    const Widgets& w = *m_widgets;
+    switch (event.action) {
+    case Action::Roll:
+        clickAsPlayer(w.roll);
+        break;
+    case Action::Hold:
+        clickAsPlayer(w.holds[event.index]);
+        break;
+    case Action::Box:
+        clickAsPlayer(w.boxes[event.index]);
+        break;
+    case Action::Tick:
+        m_board->tick(event.index);
+        break;
+    case Action::Reset:
+        m_board->triggerMenu("reset");
+        break;
+    case Action::About:
+        m_board->triggerMenu("about");
+        break;
+    case Action::Aide:
+        m_board->triggerMenu("aide");
+        break;
+    case Action::HelpOk:
+        if (auto* ok = child<QPushButton>(onlyWindow<Form2>(), "Command1"))
+            clickAsPlayer(ok);
+        break;
+    case Action::HelpCloseBox:
+        clickCloseBox(onlyWindow<Form2>());
+        break;
+    case Action::AboutOk:
+        if (auto* ok = child<QPushButton>(onlyWindow<Form3>(), "Command1"))
+            clickAsPlayer(ok);
+        break;
+    case Action::AboutCloseBox:
+        clickCloseBox(onlyWindow<Form3>());
+        break;
+    case Action::AboutDie:
+        if (auto* picture = child<ImageBox>(onlyWindow<Form3>(), "Image1"))
+            clickAsPlayer(picture);
+        break;
+    case Action::AboutPhoto:
+        if (auto* picture = child<ImageBox>(onlyWindow<Form3>(), "Image2"))
+            clickAsPlayer(picture);
+        break;
+    case Action::Idle:
+        // Posted events only: the dice's timers tick only when the sequence says so.
+        QCoreApplication::sendPostedEvents();
+        break;
+    case Action::Quit:
+    case Action::GameCloseBox:
+        break;
+    }
+}
+
+// Runs the program's event loop as main() does, and ends the program from inside it. The loop
+// must return 0 at once, whatever is open or spinning.
+QStringList EventPlayer::endTheProgram(const Event& event) {
+    Form1& form = m_board->form();
+    QTimer::singleShot(0, &form, [this, &form, event] {
+        if (event.action == Action::Quit)
+            m_board->triggerMenu("quit");
+        else
+            form.close();
+    });
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    giveUp.start(10000);
+    const int exitCode = QCoreApplication::exec();
+    m_ended = true;
+    if (exitCode == -1)
+        return {QStringLiteral("the program did not end")};
+    if (exitCode != 0)
+        return {QStringLiteral("the program ended with status %1").arg(exitCode)};
+    return {};
+}
+
+BoardState EventPlayer::observe() const {
+    const Widgets& w = *m_widgets;
+    const Form1& form = m_board->form();
+    BoardState s;
+    s.caption = w.roll->text();
+    s.rollEnabled = w.roll->isEnabled();
+    s.rolls = form.property("rolls").toInt();
+    s.spinning = w.timers[0]->interval() == spinInterval;
+    for (int i = 0; i < 5; ++i) {
+        s.held[i] = w.holds[i]->isChecked();
+        s.faces[i] = w.faceOf(i);
+    }
+    s.holdsEnabled = w.holds[0]->isEnabled();
+    s.sheetEnabled = w.sheet->isEnabled();
+    for (int b = 0; b < 13; ++b) {
+        const QString text = w.labels[b]->text();
+        s.scores[b] = text.isEmpty() ? -1 : text.toInt();
+    }
+    s.subtotalText = w.subtotal->text();
+    s.totalText = w.total->text();
+    s.bonus = !w.bonus->isHidden();
+    s.total = form.property("total").toInt();
+    s.uppertotal = form.property("uppertotal").toInt();
+    s.boxscore = form.property("boxscore").toInt();
+    s.help = windowState<Form2>();
+    s.about = windowState<Form3>();
+    if (auto* photo = child<ImageBox>(onlyWindow<Form3>(), "Image2"))
+        s.photo = !photo->isHidden();
+    return s;
+}
+
+QStringList EventPlayer::brokenRules() const {
+    const Widgets& w = *m_widgets;
+    const Form1& form = m_board->form();
+    QStringList broken;
+    auto require = [&broken](bool rule, const QString& what) {
+        if (!rule)
+            broken << what;
+    };
+
+    // The turn.
+    const int rolls = form.property("rolls").toInt();
+    const QString caption = w.roll->text();
+    require(rolls >= 0 && rolls <= 3, QStringLiteral("rolls is %1").arg(rolls));
+    require(rolls < 3 || !w.roll->isEnabled(), QStringLiteral("a fourth roll can be started"));
+    require(caption == QLatin1String("go!") || caption == QLatin1String("stop"),
+            QStringLiteral("Command1 shows \"%1\"").arg(caption));
+    const int interval = w.timers[0]->interval();
+    const bool holdsEnabled = w.holds[0]->isEnabled();
+    require(interval == 0 || interval == spinInterval,
+            QStringLiteral("the dice's timers have an interval of %1 ms").arg(interval));
+    require(
+        (interval != 0) == (caption == QLatin1String("stop")),
+        QStringLiteral("Command1 shows \"%1\" with timers at %2 ms").arg(caption).arg(interval));
+    require(!holdsEnabled || interval == 0, QStringLiteral("the holds can change while spinning"));
+    for (int i = 0; i < 5; ++i) {
+        const IntervalTimer* timer = w.timers[i];
+        const QString die = QString::number(i);
+        require(timer->interval() == interval,
+                QStringLiteral("die %1 has a timer interval of its own").arg(die));
+        require(timer->isEnabled() == !w.holds[i]->isChecked(),
+                QStringLiteral("die %1: timer enabled %2 with its hold box ticked %3")
+                    .arg(die)
+                    .arg(timer->isEnabled())
+                    .arg(w.holds[i]->isChecked()));
+        require(timer->isTicking() == (timer->isEnabled() && timer->interval() > 0),
+                QStringLiteral("die %1: the timer ticks against its settings").arg(die));
+        require(w.holds[i]->isEnabled() == holdsEnabled,
+                QStringLiteral("the hold boxes are not enabled together"));
+        require(w.holds[i]->checkState() != Qt::PartiallyChecked,
+                QStringLiteral("hold box %1 is half ticked").arg(die));
+    }
+
+    // The dice: a thrown die's picture and Tag name the same face; a die never thrown shows none.
+    for (int i = 0; i < 5; ++i) {
+        const QString tag = w.dice[i]->tag();
+        const int face = w.faceOf(i);
+        require(tag == (face == 0 ? QString() : QString::number(face)),
+                QStringLiteral("die %1 has the picture of face %2 and the Tag \"%3\"")
+                    .arg(i)
+                    .arg(face)
+                    .arg(tag));
+        require(face != 0 || !w.sheet->isEnabled(),
+                QStringLiteral("die %1 shows no face while the sheet can score it").arg(i));
+    }
+    for (int k = 0; k < 6; ++k) {
+        require(w.faces[k]->tag() == QString::number(k + 1) && w.faces[k]->isHidden(),
+                QStringLiteral("face picture %1 was changed").arg(k));
+    }
+
+    // The sheet: a box is used exactly when its label shows a score, a score the box can give.
+    int upperSum = 0, sum = 0, upperUsed = 0, used = 0;
+    for (int b = 0; b < 13; ++b) {
+        const QString text = w.labels[b]->text();
+        const bool free = w.boxes[b]->isEnabledTo(w.sheet);
+        const char* name = BoardDriver::sheetBoxes()[b].button;
+        require(free == text.isEmpty(),
+                QStringLiteral("box %1 is %2 with its label showing \"%3\"")
+                    .arg(QLatin1String(name),
+                         free ? QStringLiteral("free") : QStringLiteral("used"), text));
+        if (text.isEmpty())
+            continue;
+        bool number = false;
+        const int score = text.toInt(&number);
+        require(number && QString::number(score) == text && possibleScore(b, score),
+                QStringLiteral("box %1 shows \"%2\"").arg(QLatin1String(name), text));
+        sum += score;
+        ++used;
+        if (b < upperBoxes) {
+            upperSum += score;
+            ++upperUsed;
+        }
+    }
+    const bool bonus = !w.bonus->isHidden();
+    require(
+        bonus == (upperSum >= 63),
+        QStringLiteral("the bonus shows %1 with upper boxes worth %2").arg(bonus).arg(upperSum));
+    const int total = sum + (bonus ? 35 : 0);
+    require(w.subtotal->text() == (upperUsed ? QString::number(upperSum) : QString()),
+            QStringLiteral("Label9 shows \"%1\" for upper boxes worth %2")
+                .arg(w.subtotal->text())
+                .arg(upperSum));
+    require(w.total->text() == (used ? QString::number(total) : QString()),
+            QStringLiteral("Label11 shows \"%1\" for boxes worth %2 and bonus %3")
+                .arg(w.total->text())
+                .arg(sum)
+                .arg(bonus));
+    require(form.property("uppertotal").toInt() == upperSum,
+            QStringLiteral("uppertotal is %1 for upper boxes worth %2")
+                .arg(form.property("uppertotal").toInt())
+                .arg(upperSum));
+    require(form.property("total").toInt() == total,
+            QStringLiteral("total is %1, the sheet is worth %2")
+                .arg(form.property("total").toInt())
+                .arg(total));
+
+    // The other windows: one of each at most, and the about window shows one picture.
+    require(helpWindows().size() <= 1, QStringLiteral("%1 help windows").arg(helpWindows().size()));
+    require(aboutWindows().size() <= 1,
+            QStringLiteral("%1 about windows").arg(aboutWindows().size()));
+    if (Form3* about = onlyWindow<Form3>()) {
+        const bool die = !child<ImageBox>(about, "Image1")->isHidden();
+        const bool photo = !child<ImageBox>(about, "Image2")->isHidden();
+        require(die != photo,
+                QStringLiteral("the about window shows %1 pictures").arg(die + photo));
+    }
+    return broken;
+}
