@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QRegion>
 #include <QSize>
 
 #include <functional>
@@ -23,6 +24,9 @@ public:
 
     // The picture at a size in device-independent pixels for a screen of the given pixel ratio.
     const QPixmap& pixmap(QSize size, qreal devicePixelRatio) const;
+    // Where that rendering is not fully transparent, in the same device-independent pixels
+    // (rounded outwards). A repaint outside it has nothing of the picture to show.
+    const QRegion& visibleRegion(QSize size, qreal devicePixelRatio) const;
     // The picture at its natural size in device pixels.
     QImage image() const { return m_renderer(m_naturalSize); }
 
@@ -31,7 +35,10 @@ private:
         QSize size;
         qreal devicePixelRatio;
         QPixmap pixmap;
+        QRegion visible;
     };
+
+    const Rendering& rendering(QSize size, qreal devicePixelRatio) const;
 
     QSize m_naturalSize;
     Renderer m_renderer;

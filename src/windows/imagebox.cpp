@@ -1,6 +1,7 @@
 #include "imagebox.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {}
@@ -19,12 +20,17 @@ void ImageBox::setStretch(bool stretch) {
     update();
 }
 
-void ImageBox::paintEvent(QPaintEvent*) {
+void ImageBox::paintEvent(QPaintEvent* event) {
     if (!m_picture)
         return;
     const QSize size = m_stretch ? this->size() : m_picture->naturalSize();
+    const qreal ratio = devicePixelRatioF();
+    // A die's frame is repainted with every throw of the die inside it, where the frame is
+    // transparent: then there is nothing to draw.
+    if (!event->region().intersects(m_picture->visibleRegion(size, ratio)))
+        return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_picture->pixmap(size, devicePixelRatioF()));
+    painter.drawPixmap(0, 0, m_picture->pixmap(size, ratio));
 }
 
 void ImageBox::mousePressEvent(QMouseEvent* event) {
