@@ -22,7 +22,7 @@ QImage drawDieIcon(QSize pixels);
 PicturePtr dieFace(int face);
 PicturePtr dieFrame();
 PicturePtr dieIcon();
-// The die icon at every size a desktop asks for.
+// The die icon at the sizes a window's frame and the task bar ask for.
 QIcon windowIcon();
 
 } // namespace pictures

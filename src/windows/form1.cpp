@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPushButton>
 
 namespace {
@@ -24,8 +25,21 @@ QString arrayName(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+// A frame whose border is drawn only when a repaint reaches it: a die repainted inside the frame
+// on every throw leaves the border alone.
+class BoxFrame : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (!contentsRect().contains(event->rect()))
+            QFrame::paintEvent(event);
+    }
+};
+
 QFrame* makeFrame(const char* name, QWidget* parent, QRect geometry) {
-    auto* frame = new QFrame(parent);
+    auto* frame = new BoxFrame(parent);
     frame->setObjectName(QLatin1String(name));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(geometry);
