@@ -328,7 +328,7 @@ void TestPictures::largerIconsAreSmoothAndFullSize() {
 
 void TestPictures::windowIconOffersTheWindowSizes() {
     const QList<QSize> sizes = pictures::windowIcon().availableSizes();
-    for (int side : {16, 32, 48, 64})
+    for (int side : {16, 32, 48})
         QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
 }
 

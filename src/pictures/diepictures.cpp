@@ -315,11 +315,11 @@ PicturePtr dieFrame() { return std::make_shared<Picture>(frameSize, drawDieFrame
 PicturePtr dieIcon() { return std::make_shared<Picture>(iconSize, drawDieIcon); }
 
 QIcon windowIcon() {
-    // The sizes a title bar and a task bar ask for, up to twice the 32 px icon on a dense screen.
+    // The sizes a title bar and a task bar ask for.
     // The larger ones, for launchers and software centres, are installed as files: drawing them
     // here would slow every window's start.
     QIcon icon;
-    for (int size : {16, 32, 48, 64})
+    for (int size : {16, 32, 48})
         icon.addPixmap(QPixmap::fromImage(drawDieIcon(QSize(size, size))));
     return icon;
 }

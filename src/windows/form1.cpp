@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -148,9 +149,12 @@ void Form1::buildDiceArea() {
         Image3[k]->setTag(QString::number(k + 1));
         Image3[k]->setVisible(false);
     }
-    // Render the faces now, at the size the dice show them, so the first roll does no drawing.
-    for (ImageBox* face : Image3)
-        face->picture()->pixmap(Image2[0]->size(), devicePixelRatioF());
+    // Render the faces at the size the dice show them as soon as the window is up, so the first
+    // roll does no drawing and the window does not wait for them to appear.
+    QTimer::singleShot(0, this, [this] {
+        for (ImageBox* face : Image3)
+            face->picture()->pixmap(Image2[0]->size(), devicePixelRatioF());
+    });
 }
 
 QPushButton* Form1::addBoxButton(const char* name, const QString& caption, QRect geometry,
