@@ -199,17 +199,6 @@ Event tick(int die) { return {Action::Tick, die}; }
 Event menu(Action item) { return {item, 0}; }
 QList<Event> tickAll() { return {tick(0), tick(1), tick(2), tick(3), tick(4)}; }
 
-// The offscreen window system says, every time a window is shown, that it cannot raise windows or
-// pass on size hints; the program does both on every "Aide" and "About". That is no news.
-QtMessageHandler passOn = nullptr;
-
-void dropWindowSystemNotes(QtMsgType type, const QMessageLogContext& context,
-                           const QString& message) {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    passOn(type, context, message);
-}
-
 } // namespace
 
 using Damage = std::function<void(BoardDriver&)>;
@@ -221,7 +210,7 @@ class EventSequencesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { passOn = qInstallMessageHandler(dropWindowSystemNotes); }
+    void initTestCase() { silenceWindowSystemNotes(); }
     void randomSequencesKeepTheGameSound();
     void handWrittenSequences_data();
     void handWrittenSequences();

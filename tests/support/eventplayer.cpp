@@ -404,3 +404,21 @@ QStringList EventPlayer::brokenRules() const {
     }
     return broken;
 }
+
+namespace {
+
+QtMessageHandler passOn = nullptr;
+
+void dropWindowSystemNotes(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    passOn(type, context, message);
+}
+
+} // namespace
+
+void silenceWindowSystemNotes() {
+    if (!passOn)
+        passOn = qInstallMessageHandler(dropWindowSystemNotes);
+}

@@ -56,3 +56,8 @@ QList<Form3*> aboutWindows();
 // that point of its window (a hidden widget is not there to be clicked; a disabled one gets the
 // click and ignores it), and nothing happens at all while the window is not on the screen.
 void clickAsPlayer(QWidget* widget);
+
+// The offscreen window system says, every time a window is shown, that it cannot raise windows or
+// pass on size hints; the program does both on every "Aide" and "About". Silences that news and
+// passes every other message on.
+void silenceWindowSystemNotes();
