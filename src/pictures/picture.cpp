@@ -52,11 +52,3 @@ const Picture::Rendering& Picture::rendering(QSize size, qreal devicePixelRatio)
         {size, devicePixelRatio, std::move(pixmap), visiblePixels(image, devicePixelRatio)});
     return m_renderings.back();
 }
-
-const QPixmap& Picture::pixmap(QSize size, qreal devicePixelRatio) const {
-    return rendering(size, devicePixelRatio).pixmap;
-}
-
-const QRegion& Picture::visibleRegion(QSize size, qreal devicePixelRatio) const {
-    return rendering(size, devicePixelRatio).visible;
-}

@@ -20,17 +20,9 @@ public:
 
     Picture(QSize naturalSize, Renderer renderer);
 
-    QSize naturalSize() const { return m_naturalSize; }
-
-    // The picture at a size in device-independent pixels for a screen of the given pixel ratio.
-    const QPixmap& pixmap(QSize size, qreal devicePixelRatio) const;
-    // Where that rendering is not fully transparent, in the same device-independent pixels
-    // (rounded outwards). A repaint outside it has nothing of the picture to show.
-    const QRegion& visibleRegion(QSize size, qreal devicePixelRatio) const;
-    // The picture at its natural size in device pixels.
-    QImage image() const { return m_renderer(m_naturalSize); }
-
-private:
+    // The picture drawn at a size in device-independent pixels for a screen of the given pixel
+    // ratio, and where that drawing is not fully transparent (in the same device-independent
+    // pixels, rounded outwards): a repaint outside it has nothing of the picture to show.
     struct Rendering {
         QSize size;
         qreal devicePixelRatio;
@@ -38,8 +30,20 @@ private:
         QRegion visible;
     };
 
-    const Rendering& rendering(QSize size, qreal devicePixelRatio) const;
+    QSize naturalSize() const { return m_naturalSize; }
 
+    // Made on first request and kept.
+    const Rendering& rendering(QSize size, qreal devicePixelRatio) const;
+    const QPixmap& pixmap(QSize size, qreal devicePixelRatio) const {
+        return rendering(size, devicePixelRatio).pixmap;
+    }
+    const QRegion& visibleRegion(QSize size, qreal devicePixelRatio) const {
+        return rendering(size, devicePixelRatio).visible;
+    }
+    // The picture at its natural size in device pixels.
+    QImage image() const { return m_renderer(m_naturalSize); }
+
+private:
     QSize m_naturalSize;
     Renderer m_renderer;
     mutable std::vector<Rendering> m_renderings;

@@ -24,13 +24,13 @@ void ImageBox::paintEvent(QPaintEvent* event) {
     if (!m_picture)
         return;
     const QSize size = m_stretch ? this->size() : m_picture->naturalSize();
-    const qreal ratio = devicePixelRatioF();
+    const Picture::Rendering& rendering = m_picture->rendering(size, devicePixelRatioF());
     // A die's frame is repainted with every throw of the die inside it, where the frame is
     // transparent: then there is nothing to draw.
-    if (!event->region().intersects(m_picture->visibleRegion(size, ratio)))
+    if (!event->region().intersects(rendering.visible))
         return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_picture->pixmap(size, ratio));
+    painter.drawPixmap(0, 0, rendering.pixmap);
 }
 
 void ImageBox::mousePressEvent(QMouseEvent* event) {
