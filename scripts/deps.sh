@@ -1,8 +1,9 @@
 # Sourced by the scripts in this folder: installs the Debian packages a task needs when they are
 # missing (as root through apt-get), or tells the user the one line that would.
 
-# The packages every build needs: compiler, CMake, Qt and the font the windows are laid out for.
-KAZOUMI_BUILD_PACKAGES=(g++ cmake qt6-base-dev fonts-liberation2)
+# The packages every build needs: compiler, CMake with make (its default generator, only
+# recommended by the cmake package), Qt and the font the windows are laid out for.
+KAZOUMI_BUILD_PACKAGES=(g++ make cmake qt6-base-dev fonts-liberation2)
 # What the tests add: the tools that build and check the Debian package.
 KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
 # What the event fuzzer adds: clang, and its runtime with libFuzzer and the sanitizers (only
@@ -21,7 +22,8 @@ ensure_packages() {
     if [ "$(id -u)" -eq 0 ]; then
         echo "Installing ${missing[*]}"
         DEBIAN_FRONTEND=noninteractive apt-get update -q >/dev/null &&
-            DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null ||
+            DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+                -o DPkg::Lock::Timeout=600 "${missing[@]}" >/dev/null ||
             { echo "apt-get could not install ${missing[*]}" >&2; return 1; }
     else
         echo "Some packages are missing. Install them with:" >&2
