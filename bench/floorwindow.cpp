@@ -1,5 +1,7 @@
 #include "floorwindow.h"
 
+#include "scoring/gamenumbers.h"
+
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
@@ -85,7 +87,7 @@ void FloorWindow::toggleSpin() {
         if (spinning)
             timer.stop();
         else
-            timer.start(25, this);
+            timer.start(gamenumbers::spinInterval, this);
     }
     m_button->setText(spinning ? QStringLiteral("go!") : QStringLiteral("stop"));
 }

@@ -10,9 +10,9 @@ class QPushButton;
 
 // The least a Qt Widgets program pays for a window like the game's: one fixed-size window with a
 // menu bar and a button, nothing drawn by the program itself. With dice, it also shows five
-// 49 x 49 pictures, and its button starts and stops five 25 ms timers, each of which puts the
-// next of six ready-made pictures on its die and asks for a repaint. The benchmarks measure the
-// game against this.
+// 49 x 49 pictures, and its button starts and stops five timers at the dice's spin interval, each
+// of which puts the next of six ready-made pictures on its die and asks for a repaint. The
+// benchmarks measure the game against this.
 class FloorWindow : public QMainWindow {
     Q_OBJECT
 

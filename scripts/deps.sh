@@ -6,6 +6,9 @@
 KAZOUMI_BUILD_PACKAGES=(g++ make cmake qt6-base-dev fonts-liberation2)
 # What the tests add: the tools that build and check the Debian package.
 KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
+# What the packaging test adds to compile the Windows executable's version record and icon: the
+# MinGW-w64 resource compiler, and the C compiler whose preprocessor it runs on <winver.h>.
+KAZOUMI_WINDOWS_PACKAGES=(binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64)
 # What the event fuzzer adds: clang, and its runtime with libFuzzer and the sanitizers (only
 # recommended by clang, so named here).
 KAZOUMI_FUZZ_PACKAGES=(clang libclang-rt-14-dev)

@@ -2,6 +2,7 @@
 // totals, the box is used up, and the board returns to the start of a turn, leaving dice that
 // still spin spinning.
 
+#include "scoring/gamenumbers.h"
 #include "support/boarddriver.h"
 
 #include <QTest>
@@ -55,13 +56,13 @@ void CommitTest::eachBoxScoresTheDiceShown_data() {
     add("par3", {1, 1, 2, 2, 3}, 0);
     add("par4", {4, 4, 4, 4, 1}, 17);
     add("par4", {2, 3, 3, 3, 5}, 0);
-    add("full", {3, 2, 3, 2, 3}, 25);
+    add("full", {3, 2, 3, 2, 3}, gamenumbers::fullHouseScore);
     add("full", {5, 5, 5, 5, 5}, 0);
-    add("suit4", {1, 2, 2, 3, 4}, 30);
+    add("suit4", {1, 2, 2, 3, 4}, gamenumbers::smallStraightScore);
     add("suit4", {2, 3, 4, 6, 6}, 0);
-    add("suit5", {5, 4, 1, 3, 2}, 40);
+    add("suit5", {5, 4, 1, 3, 2}, gamenumbers::largeStraightScore);
     add("suit5", {1, 2, 3, 4, 6}, 0);
-    add("kazoumi", {1, 1, 1, 1, 1}, 50);
+    add("kazoumi", {1, 1, 1, 1, 1}, gamenumbers::fiveOfAKindScore);
     add("kazoumi", {2, 2, 2, 2, 3}, 0);
     add("chance", {6, 6, 6, 6, 6}, 30);
     add("chance", {1, 2, 3, 4, 5}, 15);
@@ -174,8 +175,9 @@ void CommitTest::commitWhileTheDiceSpin() {
     board.tickAll();
 
     board.clickBox("full");
-    QCOMPARE(board.label("Labelfull")->text(), QStringLiteral("25"));
-    QCOMPARE(board.label("Label11")->text(), QStringLiteral("25"));
+    const QString full = QString::number(gamenumbers::fullHouseScore);
+    QCOMPARE(board.label("Labelfull")->text(), full);
+    QCOMPARE(board.label("Label11")->text(), full);
     QCOMPARE(board.turnState(),
              QStringLiteral("stop on | sheet off | holds 00000 off | spin 11111 | rolls 0"));
 
@@ -183,7 +185,7 @@ void CommitTest::commitWhileTheDiceSpin() {
     board.clickRoll();
     QCOMPARE(board.turnState(),
              QStringLiteral("go! on | sheet on | holds 00000 on | spin 00000 | rolls 1"));
-    QCOMPARE(board.label("Labelfull")->text(), QStringLiteral("25"));
+    QCOMPARE(board.label("Labelfull")->text(), full);
 }
 
 QTEST_MAIN(CommitTest)

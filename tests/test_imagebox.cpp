@@ -96,7 +96,12 @@ void ImageBoxTest::opaqueAndEmptyPictures() {
         image.fill(Qt::red);
         return image;
     });
-    QCOMPARE(opaque->visibleRegion(QSize(8, 6), 1), QRegion(0, 0, 8, 6));
+    // A rendering handed out stays where it is while renderings at other sizes are added.
+    const Picture::Rendering& first = opaque->rendering(QSize(8, 6), 1);
+    for (int width = 9; width < 40; ++width)
+        opaque->rendering(QSize(width, 6), 1);
+    QCOMPARE(first.pixmap.size(), QSize(8, 6));
+    QCOMPARE(first.visible, QRegion(0, 0, 8, 6));
     QCOMPARE(opaque->visibleRegion(QSize(8, 6), 2), QRegion(0, 0, 8, 6));
 
     const PicturePtr clear = makePicture(QSize(8, 6), [](QSize pixels) {

@@ -1,5 +1,6 @@
 // Rolling: the board's states through a turn, the dice's faces, and the random source's guard.
 
+#include "scoring/gamenumbers.h"
 #include "support/boarddriver.h"
 #include "windows/imagebox.h"
 #include "windows/intervaltimer.h"
@@ -26,7 +27,7 @@ RollState stateOf(const BoardDriver& board) {
     bool spinning = true;
     bool holdsEnabled = true;
     for (int i = 0; i < 5; ++i) {
-        spinning = spinning && board.timer(i)->interval() == 25;
+        spinning = spinning && board.timer(i)->interval() == gamenumbers::spinInterval;
         holdsEnabled = holdsEnabled && board.hold(i)->isEnabled();
     }
     return {board.rollButton()->text(),

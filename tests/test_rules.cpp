@@ -2,6 +2,7 @@
 // formulation written another way, the figures over the 7,776 ordered throws against counts
 // worked out by hand, and the rule book's examples one by one.
 
+#include "scoring/gamenumbers.h"
 #include "scoring/rules.h"
 
 #include <QTest>
@@ -74,7 +75,7 @@ int fullHouse(const Dice& dice) {
     const Dice s = sorted(dice);
     const bool threeLow = s[0] == s[2] && s[3] == s[4] && s[2] != s[3];
     const bool threeHigh = s[0] == s[1] && s[2] == s[4] && s[1] != s[2];
-    return s[0] != 0 && (threeLow || threeHigh) ? 25 : 0;
+    return s[0] != 0 && (threeLow || threeHigh) ? gamenumbers::fullHouseScore : 0;
 }
 
 // The small straight as the rule book decides it: 3 and 4 first, then which ends to look for.
@@ -100,17 +101,20 @@ int smallStraight(const Dice& dice) {
                 six = present(6);
         }
     }
-    return (three && four && two && lowEnd) || (three && four && five && six) ? 30 : 0;
+    return (three && four && two && lowEnd) || (three && four && five && six)
+               ? gamenumbers::smallStraightScore
+               : 0;
 }
 
 int largeStraight(const Dice& dice) {
     const Dice s = sorted(dice);
-    return s == Dice{1, 2, 3, 4, 5} || s == Dice{2, 3, 4, 5, 6} ? 40 : 0;
+    return s == Dice{1, 2, 3, 4, 5} || s == Dice{2, 3, 4, 5, 6} ? gamenumbers::largeStraightScore
+                                                                : 0;
 }
 
 int fiveOfAKind(const Dice& dice) {
     const std::set<int> faces(dice.begin(), dice.end());
-    return faces.size() == 1 && *faces.begin() != 0 ? 50 : 0;
+    return faces.size() == 1 && *faces.begin() != 0 ? gamenumbers::fiveOfAKindScore : 0;
 }
 
 } // namespace reference
@@ -222,10 +226,12 @@ void RulesTest::figuresOverAllThrows_data() {
     }
     QTest::newRow("3 pareils") << QByteArray("3 pareils") << 1656 << 28980;
     QTest::newRow("4 pareils") << QByteArray("4 pareils") << 156 << 2730;
-    QTest::newRow("Full") << QByteArray("Full") << 300 << 300 * 25;
-    QTest::newRow("Suite (4)") << QByteArray("Suite (4)") << 1200 << 1200 * 30;
-    QTest::newRow("Suite (5)") << QByteArray("Suite (5)") << 240 << 240 * 40;
-    QTest::newRow("KAZOUMI!") << QByteArray("KAZOUMI!") << 6 << 6 * 50;
+    QTest::newRow("Full") << QByteArray("Full") << 300 << 300 * gamenumbers::fullHouseScore;
+    QTest::newRow("Suite (4)") << QByteArray("Suite (4)") << 1200
+                               << 1200 * gamenumbers::smallStraightScore;
+    QTest::newRow("Suite (5)") << QByteArray("Suite (5)") << 240
+                               << 240 * gamenumbers::largeStraightScore;
+    QTest::newRow("KAZOUMI!") << QByteArray("KAZOUMI!") << 6 << 6 * gamenumbers::fiveOfAKindScore;
     QTest::newRow("Chance") << QByteArray("Chance") << 7776 << 136080;
 }
 
@@ -290,10 +296,11 @@ void RulesTest::ofAKindExamples() {
 void RulesTest::fullHouseExamples_data() {
     QTest::addColumn<Dice>("dice");
     QTest::addColumn<int>("score");
-    row({2, 2, 3, 3, 3}) << 25;
-    row({3, 2, 3, 2, 3}) << 25;
-    row({6, 6, 6, 1, 1}) << 25;
-    row({1, 1, 1, 6, 6}) << 25;
+    const int full = gamenumbers::fullHouseScore;
+    row({2, 2, 3, 3, 3}) << full;
+    row({3, 2, 3, 2, 3}) << full;
+    row({6, 6, 6, 1, 1}) << full;
+    row({1, 1, 1, 6, 6}) << full;
     row({5, 5, 5, 5, 5}) << 0;
     row({4, 4, 4, 4, 2}) << 0;
     row({1, 1, 1, 2, 3}) << 0;
@@ -310,13 +317,14 @@ void RulesTest::straightExamples_data() {
     QTest::addColumn<Dice>("dice");
     QTest::addColumn<int>("small");
     QTest::addColumn<int>("large");
-    row({1, 2, 3, 4, 6}) << 30 << 0;
-    row({1, 2, 2, 3, 4}) << 30 << 0;
-    row({3, 4, 5, 6, 6}) << 30 << 0;
-    row({1, 3, 4, 5, 6}) << 30 << 0;
-    row({2, 3, 4, 5, 5}) << 30 << 0;
-    row({2, 3, 4, 5, 6}) << 30 << 40;
-    row({5, 4, 1, 3, 2}) << 30 << 40;
+    const int small = gamenumbers::smallStraightScore, large = gamenumbers::largeStraightScore;
+    row({1, 2, 3, 4, 6}) << small << 0;
+    row({1, 2, 2, 3, 4}) << small << 0;
+    row({3, 4, 5, 6, 6}) << small << 0;
+    row({1, 3, 4, 5, 6}) << small << 0;
+    row({2, 3, 4, 5, 5}) << small << 0;
+    row({2, 3, 4, 5, 6}) << small << large;
+    row({5, 4, 1, 3, 2}) << small << large;
     row({2, 3, 4, 6, 6}) << 0 << 0;
     row({1, 2, 3, 5, 6}) << 0 << 0;
     row({1, 2, 4, 5, 6}) << 0 << 0;
@@ -335,8 +343,9 @@ void RulesTest::fiveOfAKindAndChanceExamples_data() {
     QTest::addColumn<Dice>("dice");
     QTest::addColumn<int>("fiveOfAKind");
     QTest::addColumn<int>("chance");
-    row({6, 6, 6, 6, 6}) << 50 << 30;
-    row({1, 1, 1, 1, 1}) << 50 << 5;
+    const int five = gamenumbers::fiveOfAKindScore;
+    row({6, 6, 6, 6, 6}) << five << 30;
+    row({1, 1, 1, 1, 1}) << five << 5;
     row({2, 2, 2, 2, 3}) << 0 << 11;
     row({1, 2, 3, 4, 5}) << 0 << 15;
 }

@@ -1,5 +1,6 @@
 // New game, the upper bonus, and the end of the program.
 
+#include "scoring/gamenumbers.h"
 #include "windows/form1.h"
 
 #include <QApplication>
@@ -7,13 +8,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-
-constexpr int bonusThreshold = 63;
-constexpr int bonusPoints = 35;
-
-} // namespace
 
 void Form1::reset_Click() {
     for (QLabel* field : {Label1, Label2, Label3, Label4, Label5, Label6, Labelsu5, Labels4,
@@ -34,12 +28,13 @@ void Form1::reset_Click() {
         hold->setEnabled(false);
 }
 
-// Given once a game, at the first upper commit that brings the upper boxes to 63 or more.
+// Given once a game, at the first upper commit that brings the upper boxes to the bonus
+// threshold or more.
 void Form1::checkbonus() {
-    if (uppertotal < bonusThreshold || !lblbonus->isHidden())
+    if (uppertotal < gamenumbers::bonusThreshold || !lblbonus->isHidden())
         return;
     lblbonus->setVisible(true);
-    total += bonusPoints;
+    total += gamenumbers::bonusPoints;
     Label11->setText(QString::number(total));
 }
 

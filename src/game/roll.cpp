@@ -1,5 +1,6 @@
 // The roll button and the dice's timers.
 
+#include "scoring/gamenumbers.h"
 #include "windows/form1.h"
 #include "windows/imagebox.h"
 #include "windows/intervaltimer.h"
@@ -8,19 +9,12 @@
 #include <QFrame>
 #include <QPushButton>
 
-namespace {
-
-constexpr int spinInterval = 25; // milliseconds between two throws of a spinning die
-constexpr int rollsPerTurn = 3;
-
-} // namespace
-
 void Form1::Command1_Click() {
     const QString caption = Command1->text();
     if (caption == QLatin1String("go!")) {
         // Every die whose timer is enabled (not held) starts spinning.
         for (IntervalTimer* timer : dieTimers)
-            timer->setInterval(spinInterval);
+            timer->setInterval(gamenumbers::spinInterval);
         for (QCheckBox* hold : Check1)
             hold->setEnabled(false);
         Command1->setText(QStringLiteral("stop"));
@@ -38,7 +32,7 @@ void Form1::Command1_Click() {
             hold->setEnabled(true);
         Frame1->setEnabled(true);
         ++rolls;
-        if (rolls == rollsPerTurn)
+        if (rolls == gamenumbers::rollsPerTurn)
             Command1->setEnabled(false);
     }
 }

@@ -134,13 +134,6 @@ QTransform faceTransform(const QPolygonF& face) {
 
 // ---- 32 x 32 pixel art -------------------------------------------------------------------------
 
-// The sixteen colours every display can show, in the usual order of their palette.
-const QList<QRgb> sixteenColours = {
-    qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-    qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
-    qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
-
 // Pip shapes as pixels around the pip's middle pixel: square on the front, and on the receding
 // faces squashed and slanted the way those faces are.
 const std::vector<QPoint> frontBlob = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {0, 0},
@@ -190,7 +183,7 @@ QImage drawPixelIcon() {
     stampPips(image, grid.side, sidePips, sideBlob);
 
     // Every pixel is already one of the sixteen colours, so the mapping is exact.
-    return image.convertToFormat(QImage::Format_Indexed8, sixteenColours,
+    return image.convertToFormat(QImage::Format_Indexed8, sixteenColours(),
                                  Qt::ThresholdDither | Qt::AvoidDither);
 }
 
@@ -254,6 +247,15 @@ QImage drawSmoothIcon(QSize pixels) {
 }
 
 } // namespace
+
+const QList<QRgb>& sixteenColours() {
+    static const QList<QRgb> colours = {
+        qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+        qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+        qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+        qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+    return colours;
+}
 
 QImage drawDieFace(int face, QSize pixels) {
     QImage image = transparentImage(pixels);

@@ -12,6 +12,11 @@ inline constexpr QSize faceSize{57, 57};
 inline constexpr QSize frameSize{68, 68};
 inline constexpr QSize iconSize{32, 32};
 
+// The sixteen colours every display can show, in the order of the standard 16-colour palette:
+// black, maroon, green, olive, navy, purple, teal, silver, grey, red, lime, yellow, blue, fuchsia,
+// aqua, white. The 32 x 32 icon uses only these.
+const QList<QRgb>& sixteenColours();
+
 // Face 1 to 6 on a transparent background, drawn to fill an image of the given size.
 QImage drawDieFace(int face, QSize pixels);
 // The bevelled gold frame with a transparent interior.

@@ -6,8 +6,8 @@
 #include <QSize>
 
 #include <functional>
+#include <list>
 #include <memory>
-#include <vector>
 
 // One of the program's pictures. It is drawn by code rather than loaded, so it can be rendered
 // crisply at whatever size and device-pixel ratio it is shown at; each rendering is made once and
@@ -32,7 +32,8 @@ public:
 
     QSize naturalSize() const { return m_naturalSize; }
 
-    // Made on first request and kept.
+    // Made on first request and kept for the picture's lifetime: the reference stays good
+    // when later calls add renderings at other sizes.
     const Rendering& rendering(QSize size, qreal devicePixelRatio) const;
     const QPixmap& pixmap(QSize size, qreal devicePixelRatio) const {
         return rendering(size, devicePixelRatio).pixmap;
@@ -46,7 +47,8 @@ public:
 private:
     QSize m_naturalSize;
     Renderer m_renderer;
-    mutable std::vector<Rendering> m_renderings;
+    // A list, because adding to it never moves the renderings already handed out.
+    mutable std::list<Rendering> m_renderings;
 };
 
 using PicturePtr = std::shared_ptr<const Picture>;

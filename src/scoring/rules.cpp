@@ -41,24 +41,27 @@ int fullHouse(const Dice& dice) {
     const auto counts = faceCounts(dice);
     const bool three = std::count(counts.begin() + 1, counts.end(), 3) == 1;
     const bool two = std::count(counts.begin() + 1, counts.end(), 2) == 1;
-    return three && two ? fullHouseScore : 0;
+    return three && two ? gamenumbers::fullHouseScore : 0;
 }
 
 int smallStraight(const Dice& dice) {
     const auto counts = faceCounts(dice);
     const bool met =
         runPresent(counts, 1, 4) || runPresent(counts, 2, 5) || runPresent(counts, 3, 6);
-    return met ? smallStraightScore : 0;
+    return met ? gamenumbers::smallStraightScore : 0;
 }
 
 int largeStraight(const Dice& dice) {
     const auto counts = faceCounts(dice);
-    return runPresent(counts, 1, 5) || runPresent(counts, 2, 6) ? largeStraightScore : 0;
+    return runPresent(counts, 1, 5) || runPresent(counts, 2, 6) ? gamenumbers::largeStraightScore
+                                                                : 0;
 }
 
 int fiveOfAKind(const Dice& dice) {
     const auto counts = faceCounts(dice);
-    return std::find(counts.begin() + 1, counts.end(), 5) != counts.end() ? fiveOfAKindScore : 0;
+    return std::find(counts.begin() + 1, counts.end(), 5) != counts.end()
+               ? gamenumbers::fiveOfAKindScore
+               : 0;
 }
 
 int chance(const Dice& dice) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gamenumbers.h"
+
 #include <array>
 
 // The five dice as the score sheet reads them: each face 1 to 6, or 0 for a die that shows no
@@ -7,11 +9,6 @@
 using Dice = std::array<int, 5>;
 
 namespace rules {
-
-inline constexpr int fullHouseScore = 25;
-inline constexpr int smallStraightScore = 30;
-inline constexpr int largeStraightScore = 40;
-inline constexpr int fiveOfAKindScore = 50;
 
 // "1" to "6": the face's points for every die showing it.
 int upper(int face, const Dice& dice);

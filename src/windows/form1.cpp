@@ -7,6 +7,7 @@
 #include "intervaltimer.h"
 #include "label.h"
 #include "pictures/diepictures.h"
+#include "scoring/gamenumbers.h"
 #include "twips.h"
 
 #include <QAction>
@@ -232,8 +233,9 @@ void Form1::buildTotals() {
     Label8 = makeLabel("Label8", QStringLiteral("Sous-total: "), score, twips(120, 240, 855, 255),
                        small);
     Label9 = makeLabel("Label9", QString(), score, twips(960, 240, 735, 375), value);
-    lblbonus = makeLabel("lblbonus", QStringLiteral("bonus 35 points"), score,
-                         twips(120, 720, 1575, 375), appearance::msSansSerif(9.75));
+    lblbonus =
+        makeLabel("lblbonus", QStringLiteral("bonus %1 points").arg(gamenumbers::bonusPoints),
+                  score, twips(120, 720, 1575, 375), appearance::msSansSerif(9.75));
     lblbonus->setVisible(false);
     Label10 =
         makeLabel("Label10", QStringLiteral("Total:"), score, twips(120, 1200, 735, 255), small);

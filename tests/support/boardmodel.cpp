@@ -2,14 +2,14 @@
 
 #include "boarddriver.h"
 
+#include "scoring/gamenumbers.h"
+
 #include <algorithm>
 #include <numeric>
 
 namespace {
 
 constexpr int upperBoxes = 6;
-constexpr int bonusThreshold = 63;
-constexpr int bonusPoints = 35;
 
 QString shown(bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); }
 
@@ -90,14 +90,17 @@ int ruleScore(int box, const std::array<int, 5>& faces) {
     case 7: // "4 pareils"
         return anyCount([](int n) { return n >= 4; }) ? sum : 0;
     case 8: // "Full"
-        return anyCount([](int n) { return n == 3; }) && anyCount([](int n) { return n == 2; }) ? 25
-                                                                                                : 0;
+        return anyCount([](int n) { return n == 3; }) && anyCount([](int n) { return n == 2; })
+                   ? gamenumbers::fullHouseScore
+                   : 0;
     case 9: // "Suite (4)"
-        return allPresent(1, 4) || allPresent(2, 5) || allPresent(3, 6) ? 30 : 0;
+        return allPresent(1, 4) || allPresent(2, 5) || allPresent(3, 6)
+                   ? gamenumbers::smallStraightScore
+                   : 0;
     case 10: // "Suite (5)"
-        return allPresent(1, 5) || allPresent(2, 6) ? 40 : 0;
+        return allPresent(1, 5) || allPresent(2, 6) ? gamenumbers::largeStraightScore : 0;
     case 11: // "KAZOUMI!"
-        return anyCount([](int n) { return n == 5; }) ? 50 : 0;
+        return anyCount([](int n) { return n == 5; }) ? gamenumbers::fiveOfAKindScore : 0;
     case 12: // "Chance"
         return sum;
     }
@@ -197,7 +200,7 @@ void BoardModel::roll(const std::vector<int>& faces) {
     s.holdsEnabled = true;
     s.sheetEnabled = true;
     ++s.rolls;
-    if (s.rolls == 3)
+    if (s.rolls == gamenumbers::rollsPerTurn)
         s.rollEnabled = false;
 }
 
@@ -219,9 +222,9 @@ void BoardModel::commit(int box) {
     s.sheetEnabled = false;
     s.rollEnabled = true;
     s.rolls = 0;
-    if (upper && s.uppertotal >= bonusThreshold && !s.bonus) {
+    if (upper && s.uppertotal >= gamenumbers::bonusThreshold && !s.bonus) {
         s.bonus = true;
-        s.total += bonusPoints;
+        s.total += gamenumbers::bonusPoints;
         s.totalText = QString::number(s.total);
         ++m_bonuses;
     }

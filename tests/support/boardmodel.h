@@ -17,7 +17,7 @@ struct BoardState {
     QString caption = QStringLiteral("go!"); // roll button
     bool rollEnabled = true;
     int rolls = 0;
-    bool spinning = false; // the dice's timers have their 25 ms interval
+    bool spinning = false; // the dice's timers have their spin interval
     std::array<bool, 5> held{};
     bool holdsEnabled = false;
     bool sheetEnabled = false;

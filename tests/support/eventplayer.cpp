@@ -1,5 +1,6 @@
 #include "eventplayer.h"
 
+#include "scoring/gamenumbers.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
 #include "windows/imagebox.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr int spinInterval = 25;
 constexpr int upperBoxes = 6;
 
 template <typename Window> QList<Window*> windowsOfKind() {
@@ -61,13 +61,13 @@ bool possibleScore(int box, int score) {
     case 7:
         return score == 0 || (score >= 5 && score <= 30);
     case 8:
-        return score == 0 || score == 25;
+        return score == 0 || score == gamenumbers::fullHouseScore;
     case 9:
-        return score == 0 || score == 30;
+        return score == 0 || score == gamenumbers::smallStraightScore;
     case 10:
-        return score == 0 || score == 40;
+        return score == 0 || score == gamenumbers::largeStraightScore;
     case 11:
-        return score == 0 || score == 50;
+        return score == 0 || score == gamenumbers::fiveOfAKindScore;
     case 12:
         return score >= 5 && score <= 30;
     }
@@ -263,7 +263,7 @@ BoardState EventPlayer::observe() const {
     s.caption = w.roll->text();
     s.rollEnabled = w.roll->isEnabled();
     s.rolls = form.property("rolls").toInt();
-    s.spinning = w.timers[0]->interval() == spinInterval;
+    s.spinning = w.timers[0]->interval() == gamenumbers::spinInterval;
     for (int i = 0; i < 5; ++i) {
         s.held[i] = w.holds[i]->isChecked();
         s.faces[i] = w.faceOf(i);
@@ -299,13 +299,15 @@ QStringList EventPlayer::brokenRules() const {
     // The turn.
     const int rolls = form.property("rolls").toInt();
     const QString caption = w.roll->text();
-    require(rolls >= 0 && rolls <= 3, QStringLiteral("rolls is %1").arg(rolls));
-    require(rolls < 3 || !w.roll->isEnabled(), QStringLiteral("a fourth roll can be started"));
+    require(rolls >= 0 && rolls <= gamenumbers::rollsPerTurn,
+            QStringLiteral("rolls is %1").arg(rolls));
+    require(rolls < gamenumbers::rollsPerTurn || !w.roll->isEnabled(),
+            QStringLiteral("a fourth roll can be started"));
     require(caption == QLatin1String("go!") || caption == QLatin1String("stop"),
             QStringLiteral("Command1 shows \"%1\"").arg(caption));
     const int interval = w.timers[0]->interval();
     const bool holdsEnabled = w.holds[0]->isEnabled();
-    require(interval == 0 || interval == spinInterval,
+    require(interval == 0 || interval == gamenumbers::spinInterval,
             QStringLiteral("the dice's timers have an interval of %1 ms").arg(interval));
     require(
         (interval != 0) == (caption == QLatin1String("stop")),
@@ -371,9 +373,9 @@ QStringList EventPlayer::brokenRules() const {
     }
     const bool bonus = !w.bonus->isHidden();
     require(
-        bonus == (upperSum >= 63),
+        bonus == (upperSum >= gamenumbers::bonusThreshold),
         QStringLiteral("the bonus shows %1 with upper boxes worth %2").arg(bonus).arg(upperSum));
-    const int total = sum + (bonus ? 35 : 0);
+    const int total = sum + (bonus ? gamenumbers::bonusPoints : 0);
     require(w.subtotal->text() == (upperUsed ? QString::number(upperSum) : QString()),
             QStringLiteral("Label9 shows \"%1\" for upper boxes worth %2")
                 .arg(w.subtotal->text())
