@@ -5,6 +5,9 @@
 KAZOUMI_BUILD_PACKAGES=(g++ cmake qt6-base-dev fonts-liberation2)
 # What the tests add: the tools that build and check the Debian package.
 KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
+# What the Wayland test adds: a headless compositor and Qt's Wayland plugin to run the game
+# natively, and an X server with ImageMagick and the X utilities for the X11 window to compare with.
+KAZOUMI_WAYLAND_PACKAGES=(weston qt6-wayland xvfb x11-utils imagemagick)
 # What the event fuzzer adds: clang, and its runtime with libFuzzer and the sanitizers (only
 # recommended by clang, so named here).
 KAZOUMI_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
