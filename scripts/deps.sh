@@ -9,6 +9,9 @@ KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
 # What the packaging test adds to compile the Windows executable's version record and icon: the
 # MinGW-w64 resource compiler, and the C compiler whose preprocessor it runs on <winver.h>.
 KAZOUMI_WINDOWS_PACKAGES=(binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64)
+# What the Wayland test adds: a headless compositor and Qt's Wayland plugin to run the game
+# natively, and an X server with ImageMagick and the X utilities for the X11 window to compare with.
+KAZOUMI_WAYLAND_PACKAGES=(weston qt6-wayland xvfb x11-utils imagemagick)
 # What the event fuzzer adds: clang, and its runtime with libFuzzer and the sanitizers (only
 # recommended by clang, so named here).
 KAZOUMI_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
