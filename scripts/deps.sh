@@ -4,6 +4,9 @@
 # The packages every build needs: compiler, CMake with make (its default generator, only
 # recommended by the cmake package), Qt and the font the windows are laid out for.
 KAZOUMI_BUILD_PACKAGES=(g++ make cmake qt6-base-dev fonts-liberation2)
+# What playing adds: Qt's Wayland plugin, so that on a Wayland desktop the game runs natively
+# rather than through XWayland.
+KAZOUMI_PLAY_PACKAGES=(qt6-wayland)
 # What the tests add: the tools that build and check the Debian package.
 KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
 # What the packaging test adds to compile the Windows executable's version record and icon: the
