@@ -1,5 +1,6 @@
 // The roll button and the dice's timers.
 
+#include "windows/announcer.h"
 #include "windows/form1.h"
 #include "windows/imagebox.h"
 #include "windows/intervaltimer.h"
@@ -24,6 +25,7 @@ void Form1::Command1_Click() {
         for (QCheckBox* hold : Check1)
             hold->setEnabled(false);
         Command1->setText(QStringLiteral("stop"));
+        announcer->sayCaption(Command1);
     } else if (caption == QLatin1String("stop")) {
         // A die stopped before its first tick would show five pips and count as nothing: throw
         // it now, so that every standing die shows the face it scores as.
@@ -40,6 +42,8 @@ void Form1::Command1_Click() {
         ++rolls;
         if (rolls == rollsPerTurn)
             Command1->setEnabled(false);
+        announcer->sayCaption(Command1);
+        tellDice();
     }
 }
 
