@@ -5,6 +5,9 @@
 KAZOUMI_BUILD_PACKAGES=(g++ cmake qt6-base-dev fonts-liberation2)
 # What the tests add: the tools that build and check the Debian package.
 KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
+# What the screen reader test adds: Orca and the AT-SPI bus with its Python bindings, a private X
+# server and D-Bus session, and the keyboard.
+KAZOUMI_SCREENREADER_PACKAGES=(orca python3-pyatspi at-spi2-core dbus-x11 xvfb xdotool)
 # What the event fuzzer adds: clang, and its runtime with libFuzzer and the sanitizers (only
 # recommended by clang, so named here).
 KAZOUMI_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
