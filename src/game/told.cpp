@@ -40,3 +40,12 @@ void Form1::tellScore(QPushButton* box, QLabel* label, bool bonusEarned) {
                                             bonusEarned ? lblbonus->text() : QString(),
                                             Label11->text()));
 }
+
+// A new game frees every box: none reads a score any more.
+void Form1::tellNewGame() {
+    if (!QAccessible::isActive())
+        return;
+    for (QPushButton* box :
+         {un, deux, trois, quatre, cinq, six, par3, par4, full, suit4, suit5, chance, kazoumi})
+        accessibility::nameChanged(box);
+}

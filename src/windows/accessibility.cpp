@@ -151,8 +151,8 @@ void describeScoreField(QLabel* field, const QString& boxName, const QString& wh
     field->setProperty(emptyFieldProperty, whenEmpty);
 }
 
-// The marks go on before the names: naming a control makes its interface at once when assistive
-// technology listens, and the interface is kept.
+// The mark goes on before the name: naming a control makes its interface at once when assistive
+// technology listens.
 void describeHoldBox(QAbstractButton* hold, ImageBox* die, const QString& name) {
     hold->setProperty(heldDieProperty, QVariant::fromValue<QObject*>(die));
     hold->setAccessibleName(name);

@@ -102,9 +102,10 @@ private:
     Dice facesByTag() const;
     Dice valuesOfTags() const;
 
-    // What a screen reader is told when the dice stop, and when a box is scored.
+    // What a screen reader is told when the dice stop, when a box is scored and at a new game.
     void tellDice();
     void tellScore(QPushButton* box, QLabel* label, bool bonusEarned);
+    void tellNewGame();
 
     void commitscore(QPushButton* box, QLabel* label, int score, bool upper);
     void scoreUpperBox(int face, QPushButton* box, QLabel* label);
