@@ -15,6 +15,9 @@ KAZOUMI_WINDOWS_PACKAGES=(binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64)
 # What the Wayland test adds: a headless compositor and Qt's Wayland plugin to run the game
 # natively, and an X server with ImageMagick and the X utilities for the X11 window to compare with.
 KAZOUMI_WAYLAND_PACKAGES=(weston qt6-wayland xvfb x11-utils imagemagick)
+# What the screen reader test adds: Orca and the AT-SPI bus with its Python bindings, a private X
+# server and D-Bus session, and the keyboard.
+KAZOUMI_SCREENREADER_PACKAGES=(orca python3-pyatspi at-spi2-core dbus-x11 xvfb xdotool)
 # What the event fuzzer adds: clang, and its runtime with libFuzzer and the sanitizers (only
 # recommended by clang, so named here).
 KAZOUMI_FUZZ_PACKAGES=(clang libclang-rt-14-dev)

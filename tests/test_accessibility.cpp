@@ -53,6 +53,19 @@ void AccessibilityTest::holdBoxesNameTheirDie() {
         QCOMPARE(QAccessible::queryAccessibleInterface(board.hold(i))->role(),
                  QAccessible::CheckBox);
     }
+
+    // Once thrown, a hold box also tells its die's face; it reports and takes its tick as a check
+    // box does.
+    board.roll({4, 1, 6, 2, 5});
+    QCOMPARE(spokenName(board.hold(2)), QStringLiteral("Garder le dé 3 : 6"));
+    QAccessibleInterface* hold = QAccessible::queryAccessibleInterface(board.hold(2));
+    QVERIFY(hold->state().checkable);
+    QVERIFY(!hold->state().checked);
+    hold->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(board.hold(2)->isChecked());
+    QVERIFY(hold->state().checked);
+    QCOMPARE(board.turnState(),
+             QStringLiteral("go! on | sheet on | holds 00100 on | spin 00000 | rolls 1"));
 }
 
 void AccessibilityTest::diceReportTheirFace() {
@@ -113,6 +126,8 @@ void AccessibilityTest::scoreFields() {
     board.roll({1, 1, 3, 5, 6});
     board.clickBox(qPrintable(box));
     QCOMPARE(spokenName(label), scored);
+    // The used box says what it took too.
+    QCOMPARE(spokenName(board.button(qPrintable(box))), scored);
 }
 
 void AccessibilityTest::totalsReportTheirValue() {

@@ -26,6 +26,7 @@ void Form1::reset_Click() {
         hold->setChecked(false);
     for (QCheckBox* hold : Check1)
         hold->setEnabled(false);
+    tellNewGame();
 }
 
 // Given once a game, at the first upper commit that brings the upper boxes to the bonus

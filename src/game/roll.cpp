@@ -1,6 +1,7 @@
 // The roll button and the dice's timers.
 
 #include "scoring/gamenumbers.h"
+#include "windows/announcer.h"
 #include "windows/form1.h"
 #include "windows/imagebox.h"
 #include "windows/intervaltimer.h"
@@ -18,6 +19,7 @@ void Form1::Command1_Click() {
         for (QCheckBox* hold : Check1)
             hold->setEnabled(false);
         Command1->setText(QStringLiteral("stop"));
+        announcer->sayCaption(Command1);
     } else if (caption == QLatin1String("stop")) {
         // A die stopped before its first tick would show five pips and count as nothing: throw
         // it now, so that every standing die shows the face it scores as.
@@ -34,6 +36,8 @@ void Form1::Command1_Click() {
         ++rolls;
         if (rolls == gamenumbers::rollsPerTurn)
             Command1->setEnabled(false);
+        announcer->sayCaption(Command1);
+        tellDice();
     }
 }
 

@@ -26,8 +26,10 @@ void Form1::commitscore(QPushButton* box, QLabel* label, int score, bool upper) 
     Frame1->setEnabled(false);
     Command1->setEnabled(true);
     rolls = 0;
+    const bool hadBonus = !lblbonus->isHidden();
     if (upper)
         checkbonus();
+    tellScore(box, label, !hadBonus && !lblbonus->isHidden());
 }
 
 void Form1::scoreUpperBox(int face, QPushButton* box, QLabel* label) {

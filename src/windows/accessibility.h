@@ -2,11 +2,17 @@
 
 #include <QString>
 
+#include <array>
+
 class ImageBox;
+class QAbstractButton;
 class QLabel;
+class QObject;
 
 // What assistive technology is told about the board. The texts are computed when a screen reader
-// asks for them, never as the game runs: a spinning die costs nothing here.
+// asks for them, never as the game runs: a spinning die costs nothing here. What changes without
+// the screen reader noticing (a die that stopped, a score) is told by the game when it happens,
+// through nameChanged() and the Announcer, and only while assistive technology listens.
 namespace accessibility {
 
 // Installs the interfaces below; safe to call more than once.
@@ -16,12 +22,31 @@ void install();
 void describeDie(ImageBox* die, const QString& name);
 // A picture that does something when clicked: announced as a button that can be pressed.
 void describeClickablePicture(ImageBox* picture, const QString& name);
+// A hold box: its name ("Garder le dé 2"), followed by the face of its die once the die was thrown.
+// Both controls below are described before they get a caption: with assistive technology
+// listening, a caption makes the control's interface, and Qt keeps that one.
+void describeHoldBox(QAbstractButton* hold, ImageBox* die, const QString& name);
+// A box of the score sheet: its name, followed by the score its field (a sibling, named
+// `fieldName`) shows once it took one.
+void describeBox(QAbstractButton* box, const QString& fieldName, const QString& name);
 // A score field: the box's name followed by its score, or by `whenEmpty` (that the box is still
 // free, or that a total is still 0).
 void describeScoreField(QLabel* field, const QString& boxName, const QString& whenEmpty);
 
+// Tells assistive technology that the text of a control computed above has changed, so that no
+// stale copy of it is read out.
+void nameChanged(QObject* object);
+
 // The texts themselves, for the interfaces and their tests.
 QString dieText(const QString& name, const QString& tag);
 QString scoreFieldText(const QString& boxName, const QString& score, const QString& whenEmpty);
+// The five faces after a roll, the held dice marked: "Dés : 3, 5 gardé, 5 gardé, 2, 6."
+QString diceText(const std::array<QString, 5>& tags, const std::array<bool, 5>& held);
+// Said after the dice when the turn's last roll is made.
+QString rollsUsedUpText();
+// A box just scored: "Case Full : 25 points. Total : 41 points.", with the bonus between the two
+// when this score earned it.
+QString scoreText(const QString& boxName, const QString& score, const QString& bonus,
+                  const QString& total);
 
 } // namespace accessibility

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "accessibility.h"
+#include "announcer.h"
 #include "appearance.h"
 #include "fixedwindow.h"
 #include "imagebox.h"
@@ -67,6 +68,7 @@ void Form1::buildWindow() {
     setUpWindowFrame(this, "Form1", QStringLiteral("Le jeu de kazoumi à Quib !"));
     setFont(appearance::msSansSerif(12));
 
+    announcer = new Announcer(this);
     client = new QWidget(this);
     client->setFixedSize(twips(6720), twips(5415));
     setCentralWidget(client);
@@ -120,11 +122,15 @@ void Form1::buildDiceArea() {
         Image2[n]->setPicture(pictures::dieFace(5));
         accessibility::describeDie(Image2[n], QStringLiteral("Dé %1").arg(n + 1));
 
-        Check1[n] = new QCheckBox(QStringLiteral("Check1"), Frame2);
+        // Described before its caption is set: a caption makes the box's accessible interface
+        // at once when assistive technology listens.
+        Check1[n] = new QCheckBox(Frame2);
+        accessibility::describeHoldBox(Check1[n], Image2[n],
+                                       QStringLiteral("Garder le dé %1").arg(n + 1));
+        Check1[n]->setText(QStringLiteral("Check1"));
         Check1[n]->setObjectName(arrayName("Check1", n));
         Check1[n]->setGeometry(twips(480 + step, 1440, 255, 255));
         Check1[n]->setEnabled(false);
-        Check1[n]->setAccessibleName(QStringLiteral("Garder le dé %1").arg(n + 1));
         connect(Check1[n], &QCheckBox::toggled, this, [this, n] { Check1_Click(n); });
 
         dieTimers[n] = new IntervalTimer(Frame2);
@@ -159,10 +165,13 @@ void Form1::buildDiceArea() {
 }
 
 QPushButton* Form1::addBoxButton(const char* name, const QString& caption, QRect geometry,
-                                 void (Form1::*handler)(), const QString& spokenName) {
-    auto* button = new QPushButton(caption, Frame1);
+                                 void (Form1::*handler)(), const char* fieldName,
+                                 const QString& spokenName) {
+    // Described before its caption is set, as the hold boxes are.
+    auto* button = new QPushButton(Frame1);
+    accessibility::describeBox(button, QLatin1String(fieldName), spokenName);
+    button->setText(caption);
     button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(spokenName);
     button->setGeometry(geometry);
     button->setFont(appearance::msSansSerif(8.25));
     connect(button, &QPushButton::clicked, this, handler);
@@ -212,13 +221,13 @@ void Form1::buildScoreSheet() {
                 (left == 120 ? QStringLiteral("Case des %1") : QStringLiteral("Case %1"))
                     .arg(r->caption);
             *r->buttonMember = addBoxButton(r->button, r->caption, twips(left, top, 735, 375),
-                                            r->handler, spokenName);
+                                            r->handler, r->field, spokenName);
             *r->fieldMember = addScoreField(r->field, twips(left + 840, top, 615, 375), spokenName);
         }
     }
     const QString kazoumiName = QStringLiteral("Case KAZOUMI!");
     kazoumi = addBoxButton("kazoumi", QStringLiteral("KAZOUMI!"), twips(4320, 360, 975, 375),
-                           &Form1::kazoumi_Click, kazoumiName);
+                           &Form1::kazoumi_Click, "Labelkaz", kazoumiName);
     Labelkaz = addScoreField("Labelkaz", twips(5400, 360, 615, 375), kazoumiName);
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+class Announcer;
 class IntervalTimer;
 class ImageBox;
 class QAction;
@@ -88,7 +89,8 @@ private:
     void buildTotals();
     void setFocusOrder();
     QPushButton* addBoxButton(const char* name, const QString& caption, QRect geometry,
-                              void (Form1::*handler)(), const QString& spokenName);
+                              void (Form1::*handler)(), const char* fieldName,
+                              const QString& spokenName);
     QLabel* addScoreField(const char* name, QRect geometry, const QString& spokenName);
 
     // One tick of a die's timer: throw die i and show its face.
@@ -99,6 +101,11 @@ private:
     Dice facesByPicture() const;
     Dice facesByTag() const;
     Dice valuesOfTags() const;
+
+    // What a screen reader is told when the dice stop, when a box is scored and at a new game.
+    void tellDice();
+    void tellScore(QPushButton* box, QLabel* label, bool bonusEarned);
+    void tellNewGame();
 
     void commitscore(QPushButton* box, QLabel* label, int score, bool upper);
     void scoreUpperBox(int face, QPushButton* box, QLabel* label);
@@ -112,6 +119,7 @@ private:
     int boxscore = 0;
     int rolls = 0;
 
+    Announcer* announcer = nullptr;
     QWidget* client = nullptr;
     QFrame* Frame1 = nullptr;
     QFrame* Frame2 = nullptr;
