@@ -1,15 +1,28 @@
 #include "appearance.h"
 
+#include <QStringList>
 #include <QWidget>
 
 namespace appearance {
 
 namespace {
 
+QStringList familiesFor(const QString& family) {
+#ifdef Q_OS_WIN
+    // Windows still has "MS Sans Serif" and "Small Fonts", but as bitmaps drawn for a few sizes
+    // at 96 dots an inch; its TrueType "Microsoft Sans Serif" has the widths of MS Sans Serif at
+    // every size and display scale, and is smoothed like the rest of the desktop.
+    return {QStringLiteral("Microsoft Sans Serif"), family, QStringLiteral("Tahoma"),
+            QStringLiteral("Arial")};
+#else
+    return {family, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+            QStringLiteral("Arial")};
+#endif
+}
+
 QFont mappedFont(const QString& family, qreal points, bool bold) {
     QFont font;
-    font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                      QStringLiteral("Arial")});
+    font.setFamilies(familiesFor(family));
     font.setPointSizeF(points);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     return font;

@@ -13,8 +13,9 @@ inline const QColor lightGrey(192, 192, 192);
 inline const QColor navy(0, 0, 128);
 inline const QColor darkYellow(192, 192, 0);
 
-// The windows are laid out for "MS Sans Serif"; where it is missing, Liberation Sans has the
-// same widths and keeps every caption inside its box.
+// The windows are laid out for "MS Sans Serif": on Windows its TrueType twin "Microsoft Sans
+// Serif" draws it; elsewhere Liberation Sans has the same widths and keeps every caption inside
+// its box.
 QFont msSansSerif(qreal points, bool bold = false);
 // The tiny font of the fine print, mapped the same way.
 QFont smallFonts(qreal points);

@@ -1,6 +1,8 @@
 // Paints the author's photo for the about window and writes it as a baseline colour JPEG:
-//   makephoto <output.jpg>
-// The build runs it once; the game carries the JPEG it writes and decodes that at run time.
+//   makephoto <output.jpg> [<decoded.png>]
+// The build runs it once; the game carries the JPEG it writes and decodes that at run time. A
+// build whose Qt reads no JPEG (the Windows one) carries the second file instead: the JPEG as
+// decoded, written losslessly as a PNG, so that it shows the same pixels.
 
 #include <QGuiApplication>
 #include <QImage>
@@ -211,16 +213,24 @@ int main(int argc, char* argv[]) {
     // Nothing is shown: the painting needs no screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: makephoto <output.jpg>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: makephoto <output.jpg> [<decoded.png>]\n");
         return 2;
     }
-    QImageWriter writer(QString::fromLocal8Bit(argv[1]), "jpg");
+    const QString jpeg = QString::fromLocal8Bit(argv[1]);
+    QImageWriter writer(jpeg, "jpg");
     writer.setQuality(90);
     writer.setProgressiveScanWrite(false);
     if (!writer.write(paintPortrait())) {
         std::fprintf(stderr, "makephoto: %s\n", qPrintable(writer.errorString()));
         return 1;
+    }
+    if (argc == 3) {
+        QImageWriter png(QString::fromLocal8Bit(argv[2]), "png");
+        if (!png.write(QImage(jpeg, "jpg"))) {
+            std::fprintf(stderr, "makephoto: %s\n", qPrintable(png.errorString()));
+            return 1;
+        }
     }
     return 0;
 }
