@@ -10,8 +10,9 @@ KAZOUMI_PLAY_PACKAGES=(qt6-wayland)
 # What the tests add: the tools that build and check the Debian package.
 KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
 # What the packaging test adds to compile the Windows executable's version record and icon: the
-# MinGW-w64 resource compiler, and the C compiler whose preprocessor it runs on <winver.h>.
-KAZOUMI_WINDOWS_PACKAGES=(binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64)
+# MinGW-w64 resource compiler, and the C compiler whose preprocessor it runs on <winver.h> (the
+# POSIX-threads one, which the Windows build uses too).
+KAZOUMI_WINDOWS_PACKAGES=(binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64-posix)
 # What the Windows build adds: MinGW-w64 with POSIX threads, its tools, Ninja and the source
 # package tools for Debian's qtbase; and what its check runs the game with under X.
 KAZOUMI_CROSS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
