@@ -32,6 +32,8 @@ ensure_packages() {
     local missing=()
     local package
     for package in "$@"; do
+        # Several lists name the same package: ask for it once.
+        [[ " ${missing[*]} " == *" $package "* ]] && continue
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$package")
         fi
