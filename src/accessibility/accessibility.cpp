@@ -1,8 +1,10 @@
 #include "accessibility.h"
 
+#include "announcer.h"
 #include "widgets/imagebox.h"
 
 #include <QAbstractButton>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QLabel>
 
@@ -113,6 +115,28 @@ private:
     QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
+#if !KAZOUMI_ANNOUNCEMENT_EVENT
+// The announcer, as a notification whose name is the last message said.
+class NotificationInterface : public QAccessibleObject {
+public:
+    explicit NotificationInterface(Announcer* announcer) : QAccessibleObject(announcer) {}
+
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<Announcer*>(object())->message() : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+};
+#endif
+
+// The program's one accessibility factory: every interface above, for the objects marked for it.
 QAccessibleInterface* makeInterface(const QString&, QObject* object) {
     if (auto* die = qobject_cast<ImageBox*>(object); die && die->property(dieProperty).isValid())
         return new DieInterface(die);
@@ -126,6 +150,10 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
         button && (button->property(heldDieProperty).isValid() ||
                    button->property(boxFieldProperty).isValid()))
         return new GameButtonInterface(button);
+#if !KAZOUMI_ANNOUNCEMENT_EVENT
+    if (auto* announcer = qobject_cast<Announcer*>(object))
+        return new NotificationInterface(announcer);
+#endif
     return nullptr;
 }
 

@@ -3,6 +3,17 @@
 #include <QObject>
 #include <QStringList>
 
+// Qt 6.8 brought an announcement event, which screen readers speak whatever has the focus. Before
+// it, the announcer plays a notification that shows up with the message as its name (the
+// accessibility factory gives it that interface): a notification showing is spoken the same way.
+// And before it, the event that tells a new name reaches AT-SPI without the name, which a screen
+// reader then does not speak: a focused button's new caption is said through the announcer too.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#define KAZOUMI_ANNOUNCEMENT_EVENT 1
+#else
+#define KAZOUMI_ANNOUNCEMENT_EVENT 0
+#endif
+
 class QAbstractButton;
 class QWidget;
 
