@@ -45,7 +45,6 @@ void Form1::tellScore(QPushButton* box, QLabel* label, bool bonusEarned) {
 void Form1::tellNewGame() {
     if (!QAccessible::isActive())
         return;
-    for (QPushButton* box :
-         {un, deux, trois, quatre, cinq, six, par3, par4, full, suit4, suit5, chance, kazoumi})
-        accessibility::nameChanged(box);
+    for (const SheetBox& box : sheetBoxes)
+        accessibility::nameChanged(buttonOf(box));
 }
