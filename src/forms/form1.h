@@ -126,7 +126,7 @@ private:
     void tellScore(QPushButton* box, QLabel* label, bool bonusEarned);
     void tellNewGame();
 
-    // Unticks every hold box and disables them all, as a turn ends.
+    // Unticks every hold box and disables them all, as a turn or a game ends.
     void releaseHolds();
 
     void commitscore(QPushButton* box, QLabel* label, int score, bool upper);
