@@ -82,14 +82,8 @@ def relay_to_file(path):
     tty.setraw(slave)
 
     def copy():
-        with open(path, "ab", buffering=0) as log:
-            while True:
-                try:
-                    data = os.read(master, 65536)
-                except OSError:  # the check is over
-                    data = b""
-                if not data:
-                    return
+        with open(path, "ab", buffering=0) as log, contextlib.suppress(OSError):  # at the end
+            while data := os.read(master, 65536):
                 log.write(data)
 
     threading.Thread(target=copy, daemon=True).start()

@@ -8,7 +8,6 @@ import os
 import re
 import shutil
 import subprocess
-import tempfile
 
 from .core import WAIT, poll, run
 
@@ -20,17 +19,16 @@ class Xvfb:
 
     def __enter__(self):
         read_end, write_end = os.pipe()
-        log = tempfile.TemporaryFile()
         self.process = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.size, "-nolisten", "tcp"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log, start_new_session=True)
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            start_new_session=True)
         os.close(write_end)
         # Xvfb writes the display's number once it takes clients.
         with os.fdopen(read_end) as number:
             self.display = f":{number.readline().strip()}"
         if self.display == ":":
-            log.seek(0)
-            raise RuntimeError(f"Xvfb did not start: {log.read().decode(errors='replace')}")
+            raise RuntimeError("Xvfb did not start")
         return self
 
     def __exit__(self, *_):
