@@ -52,11 +52,12 @@ def need(*tools, modules=()):
 
 
 def poll(predicate, timeout=WAIT, interval=0.05, what="the awaited state"):
-    # The first truthy value of predicate(), called until `timeout` seconds have passed.
+    # The first truthy value of predicate(), called until `timeout` seconds have passed; `what`
+    # (or what it returns, when a function) then says what never came.
     deadline = time.monotonic() + timeout
     while not (value := predicate()):
         if time.monotonic() > deadline:
-            raise TimeoutError(what)
+            raise TimeoutError(what() if callable(what) else what)
         time.sleep(interval)
     return value
 
