@@ -11,7 +11,7 @@ import threading
 import tty
 
 from . import x11
-from .core import WAIT, Processes
+from .core import WAIT, Processes, run
 
 
 class Session:
@@ -33,21 +33,14 @@ class Session:
         for variable in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY",
                          "QT_QPA_PLATFORM", "QT_ACCESSIBILITY"):
             env.pop(variable, None)
-        env.update({
-            "DISPLAY": self.xvfb.display,
-            "HOME": self.folder,
-            "XDG_RUNTIME_DIR": self.folder,
-            "XDG_CONFIG_HOME": os.path.join(self.folder, "config"),
-            "XDG_CACHE_HOME": os.path.join(self.folder, "cache"),
-            "XDG_DATA_HOME": os.path.join(self.folder, "data"),
-            "LC_ALL": "C.UTF-8",
-            # No speech synthesiser: Orca must not start the speech daemon, and logs what it
-            # would say.
-            "SPEECHD_CMD": "/bin/false",
-        })
+        # No speech synthesiser: Orca must not start the speech daemon, and logs what it would
+        # say.
+        env.update(DISPLAY=self.xvfb.display, HOME=self.folder, XDG_RUNTIME_DIR=self.folder,
+                   LC_ALL="C.UTF-8", SPEECHD_CMD="/bin/false",
+                   **{f"XDG_{name.upper()}_HOME": os.path.join(self.folder, name)
+                      for name in ("config", "cache", "data")})
         # The D-Bus session, then the accessibility bus beside it.
-        launched = subprocess.run(["dbus-launch"], env=env, capture_output=True, text=True,
-                                  check=True, timeout=WAIT).stdout
+        launched = run(["dbus-launch"], env=env)
         variables = dict(line.split("=", 1) for line in launched.splitlines() if "=" in line)
         self.processes.pids.append(int(variables["DBUS_SESSION_BUS_PID"]))
         env["DBUS_SESSION_BUS_ADDRESS"] = variables["DBUS_SESSION_BUS_ADDRESS"]
