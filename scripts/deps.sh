@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034 # the lists are read by the scripts that source this file
 # Sourced by the scripts in this folder: installs the Debian packages a task needs when they are
 # missing (as root through apt-get), or tells the user the one line that would.
 
@@ -7,8 +8,11 @@ KAZOUMI_BUILD_PACKAGES=(g++ make cmake qt6-base-dev fonts-liberation2)
 # What playing adds: Qt's Wayland plugin, so that on a Wayland desktop the game runs natively
 # rather than through XWayland.
 KAZOUMI_PLAY_PACKAGES=(qt6-wayland)
-# What the tests add: the tools that build and check the Debian package.
-KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
+# What the tests add: the tools that build and check the Debian package, Debian's Python for the
+# script checks, and what keeps the code's habits: clang-format (19, as both Debian 12 and 13
+# have it), shellcheck and pyflakes.
+KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream python3 clang-format-19
+    shellcheck pyflakes3)
 # What the packaging test adds to compile the Windows executable's version record and icon: the
 # MinGW-w64 resource compiler, and the C compiler whose preprocessor it runs on <winver.h> (the
 # POSIX-threads one, which the Windows build uses too).
@@ -19,11 +23,14 @@ KAZOUMI_CROSS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
     binutils-mingw-w64-x86-64 mingw-w64-tools ninja-build dpkg-dev patch
     wine64 fonts-wine xvfb xdotool x11-utils imagemagick)
 # What the Wayland test adds: a headless compositor and Qt's Wayland plugin to run the game
-# natively, and an X server with ImageMagick and the X utilities for the X11 window to compare with.
-KAZOUMI_WAYLAND_PACKAGES=(weston qt6-wayland xvfb x11-utils imagemagick)
+# natively, and an X server with ImageMagick, xdotool and the X utilities for the X11 window to
+# compare with.
+KAZOUMI_WAYLAND_PACKAGES=(weston qt6-wayland xvfb x11-utils xdotool imagemagick)
 # What the screen reader test adds: Orca and the AT-SPI bus with its Python bindings, a private X
 # server and D-Bus session, and the keyboard.
 KAZOUMI_SCREENREADER_PACKAGES=(orca python3-pyatspi at-spi2-core dbus-x11 xvfb xdotool)
+# What the checks under Valgrind add (the valgrind test, which .ci/run runs).
+KAZOUMI_VALGRIND_PACKAGES=(valgrind)
 # What the event fuzzer adds: clang, and its runtime with libFuzzer and the sanitizers (only
 # recommended by clang, so named here).
 KAZOUMI_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
@@ -41,10 +48,12 @@ ensure_packages() {
     [ ${#missing[@]} -eq 0 ] && return 0
     if [ "$(id -u)" -eq 0 ]; then
         echo "Installing ${missing[*]}"
-        DEBIAN_FRONTEND=noninteractive apt-get update -q >/dev/null &&
+        if ! { DEBIAN_FRONTEND=noninteractive apt-get update -q >/dev/null &&
             DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-                -o DPkg::Lock::Timeout=600 "${missing[@]}" >/dev/null ||
-            { echo "apt-get could not install ${missing[*]}" >&2; return 1; }
+                -o DPkg::Lock::Timeout=600 "${missing[@]}" >/dev/null; }; then
+            echo "apt-get could not install ${missing[*]}" >&2
+            return 1
+        fi
     else
         echo "Some packages are missing. Install them with:" >&2
         echo "  sudo apt-get install ${missing[*]}" >&2

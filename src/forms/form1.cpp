@@ -103,9 +103,9 @@ void Form1::buildDiceArea() {
     Frame2 = makeFrame("Frame2", client, twips(120, 120, 6495, 5295));
 
     PicturePtr framePicture = pictures::dieFrame();
-    void (Form1::*const ticks[5])() = {&Form1::Timer1_Timer, &Form1::Timer2_Timer,
-                                       &Form1::Timer3_Timer, &Form1::Timer4_Timer,
-                                       &Form1::Timer5_Timer};
+    void (Form1::* const ticks[5])() = {&Form1::Timer1_Timer, &Form1::Timer2_Timer,
+                                        &Form1::Timer3_Timer, &Form1::Timer4_Timer,
+                                        &Form1::Timer5_Timer};
     for (int n = 0; n < 5; ++n) {
         const int step = 1320 * n;
         Image1[n] = new ImageBox(Frame2);

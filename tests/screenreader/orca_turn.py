@@ -11,83 +11,19 @@ Usage: orca_turn.py GAME_EXECUTABLE
 """
 
 import os
-import pty
 import re
-import signal
 import subprocess
 import sys
-import tempfile
-import threading
 import time
-import tty
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
+from driver import atspi, core, x11
+from driver.core import WAIT, Failure
 
 # "SPEECH OUTPUT: 'text'", then maybe " voice=name" and the voice's settings in braces.
 UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?(?: ?\{.*\})?\s*$")
 DICE = re.compile(r"Dés : (\d)( gardé)?, (\d)( gardé)?, (\d)( gardé)?, (\d)( gardé)?, (\d)( gardé)?\.")
-WAIT = 60  # seconds to wait for any one thing on a loaded machine
-
-
-class Failure(Exception):
-    pass
-
-
-class Processes:
-    """The processes the test starts, each in a session of its own, ended in reverse order."""
-
-    def __init__(self, marker):
-        self.marker = marker.encode()
-        self.groups = []
-        self.pids = []
-
-    def start(self, args, env, **kwargs):
-        process = subprocess.Popen(args, env=env, start_new_session=True, **kwargs)
-        self.groups.append(process)
-        return process
-
-    def adopt(self, pid):
-        """A process started by another one (the session bus daemon) that must end too."""
-        self.pids.append(pid)
-
-    def stop_all(self):
-        for process in reversed(self.groups):
-            self._signal_group(process.pid, signal.SIGTERM)
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                self._signal_group(process.pid, signal.SIGKILL)
-                process.wait()
-        for pid in self.pids:
-            self._signal(pid, signal.SIGKILL)
-        # What the buses started on their own (the AT-SPI registry, the settings service) carries
-        # the test's private runtime folder in its environment: end those too, one by one.
-        for pid in self._strays():
-            self._signal(pid, signal.SIGKILL)
-
-    def _strays(self):
-        own = {os.getpid(), os.getppid()}
-        for entry in os.listdir("/proc"):
-            if not entry.isdigit() or int(entry) in own:
-                continue
-            try:
-                with open(f"/proc/{entry}/environ", "rb") as environ:
-                    if self.marker in environ.read():
-                        yield int(entry)
-            except OSError:
-                pass
-
-    @staticmethod
-    def _signal_group(pid, sig):
-        try:
-            os.killpg(pid, sig)
-        except ProcessLookupError:
-            pass
-
-    @staticmethod
-    def _signal(pid, sig):
-        try:
-            os.kill(pid, sig)
-        except ProcessLookupError:
-            pass
 
 
 class Speech:
@@ -175,47 +111,6 @@ class Board:
         raise Failure(f"no field {prefix!r} on the AT-SPI bus")
 
 
-def relay_to_file(path):
-    """A terminal for Orca to write its debug text to, copied line by line into `path`.
-
-    Orca writes its debug file through a buffer that it flushes only when full, so a file would
-    hold back the last things said. Written to a terminal, each line goes out as it ends.
-    """
-    master, slave = pty.openpty()
-    tty.setraw(slave)
-
-    def copy():
-        with open(path, "ab", buffering=0) as log:
-            while True:
-                try:
-                    data = os.read(master, 65536)
-                except OSError:  # the test is over
-                    return
-                if not data:
-                    return
-                log.write(data)
-
-    threading.Thread(target=copy, daemon=True).start()
-    # The test keeps its own end of the terminal open: reading never sees it closed.
-    return os.ttyname(slave)
-
-
-def alone(env):
-    """The command that runs Orca in a process namespace of its own.
-
-    Orca refuses to start beside another Orca of the same user, and its --replace option kills
-    every other one: there it sees none, so the test neither waits for nor ends the screen reader
-    of anyone else on the machine (a user's own, another run of the tests).
-    """
-    command = ["unshare", "--pid", "--fork", "--kill-child", "--mount-proc"]
-    if os.getuid() != 0:
-        command.insert(1, "--map-current-user")
-    if subprocess.run(command + ["true"], env=env, capture_output=True,
-                      timeout=WAIT).returncode != 0:
-        return []  # no namespaces here: Orca then starts only if no other one runs
-    return command
-
-
 def key(env, name):
     subprocess.run(["xdotool", "key", name], env=env, check=True, timeout=WAIT)
 
@@ -226,64 +121,22 @@ def spoken_dice(match):
     return faces, held
 
 
-def play(game, folder, processes):
-    env = dict(os.environ)
-    for variable in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY",
-                     "QT_QPA_PLATFORM", "QT_ACCESSIBILITY"):
-        env.pop(variable, None)
-    env.update({
-        "HOME": folder,
-        "XDG_RUNTIME_DIR": folder,
-        "XDG_CONFIG_HOME": os.path.join(folder, "config"),
-        "XDG_CACHE_HOME": os.path.join(folder, "cache"),
-        "XDG_DATA_HOME": os.path.join(folder, "data"),
-        "LC_ALL": "C.UTF-8",
-        # No speech synthesiser: Orca must not start the speech daemon, and logs what it would say.
-        "SPEECHD_CMD": "/bin/false",
-    })
-
-    # A private X server on the first free display.
-    read_end, write_end = os.pipe()
-    processes.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                     "-nolisten", "tcp"], env, pass_fds=(write_end,), stdout=subprocess.DEVNULL,
-                    stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as display:
-        number = display.readline().strip()
-    if not number:
-        raise Failure("Xvfb did not start")
-    env["DISPLAY"] = f":{number}"
-
-    # The D-Bus session, then the accessibility bus beside it.
-    launched = subprocess.run(["dbus-launch"], env=env, capture_output=True, text=True,
-                              check=True, timeout=WAIT).stdout
-    variables = dict(line.split("=", 1) for line in launched.splitlines() if "=" in line)
-    processes.adopt(int(variables["DBUS_SESSION_BUS_PID"]))
-    env["DBUS_SESSION_BUS_ADDRESS"] = variables["DBUS_SESSION_BUS_ADDRESS"]
-    processes.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env,
-                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
+def play(game, folder, session):
+    env = session.env
     log = os.path.join(folder, "orca-debug.txt")
     speech = Speech(log)
-    debug_file = relay_to_file(log)
-    with open(os.path.join(folder, "orca-output.txt"), "wb") as output:
-        processes.start(alone(env) + ["orca", f"--debug-file={debug_file}", "-u",
-                                      os.path.join(folder, "orca-prefs")],
-                        env, stdout=output, stderr=subprocess.STDOUT)
+    session.orca(log, os.path.join(folder, "orca-output.txt"))
     speech.wait_for(r".", "anything (it did not start)")
 
     game_env = dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-    processes.start([game], game_env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    session.start([game], game_env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     # No window manager gives the window the keyboard: xdotool does.
-    window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "kazoumi"],
-                            env=env, capture_output=True, text=True, check=True,
-                            timeout=WAIT).stdout.split()[0]
+    window = x11.find_window(env["DISPLAY"], "kazoumi")
     subprocess.run(["xdotool", "windowfocus", "--sync", window], env=env, check=True,
                    timeout=WAIT)
     speech.wait_for(r"go!", "the roll button as the window opens")
 
-    for variable in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR", "HOME"):
-        os.environ[variable] = env[variable]
+    session.export()
     import pyatspi  # pylint: disable=import-outside-toplevel
 
     board = Board(pyatspi)
@@ -366,11 +219,12 @@ def play(game, folder, processes):
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
-    with tempfile.TemporaryDirectory(prefix="kazoumi-orca-") as folder:
-        processes = Processes(folder)
+    core.need("orca", "Xvfb", "xdotool", "dbus-launch", "unshare",
+              "/usr/libexec/at-spi-bus-launcher", modules=["pyatspi"])
+    with core.folder("kazoumi-orca-") as folder, atspi.Session(folder) as session:
         try:
-            said = play(sys.argv[1], folder, processes)
-        except (Failure, subprocess.SubprocessError) as failure:
+            said = play(sys.argv[1], folder, session)
+        except (Failure, TimeoutError, subprocess.SubprocessError) as failure:
             print(f"FAIL: {failure}")
             with open(os.path.join(folder, "orca-output.txt"), errors="replace") as output:
                 print("Orca's output:", output.read()[-3000:])
@@ -378,8 +232,6 @@ def main():
             for utterance in Speech(os.path.join(folder, "orca-debug.txt")).utterances():
                 print(f"  {utterance}")
             return 1
-        finally:
-            processes.stop_all()
     print("What Orca said, one keyboard-only turn:")
     for utterance in said:
         print(f"  SPEECH OUTPUT: '{utterance}'")

@@ -1,0 +1,84 @@
+# SPDX-FileCopyrightText: 2026 The Kazoumi developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A private X server, the one place that starts one, and what the checks do there: find a window,
+# click, type, take pictures. There is no window manager: windows are found by their titles, and
+# every window opens at the top left corner of the bare screen.
+
+import os
+import re
+import shutil
+import subprocess
+
+from .core import WAIT, poll, run
+
+
+class Xvfb:
+    # A virtual X server on a display number it picks itself, ended on leaving.
+    def __init__(self, size="1024x768x24"):
+        self.size = size
+
+    def __enter__(self):
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.size, "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            start_new_session=True)
+        os.close(write_end)
+        # Xvfb writes the display's number once it takes clients.
+        with os.fdopen(read_end) as number:
+            self.display = f":{number.readline().strip()}"
+        if self.display == ":":
+            raise RuntimeError("Xvfb did not start")
+        return self
+
+    def __exit__(self, *_):
+        self.process.terminate()
+        self.process.wait()
+
+    def env(self, base=None, **variables):
+        return dict(os.environ if base is None else base, DISPLAY=self.display, **variables)
+
+
+def magick(tool):
+    # ImageMagick 7 names its tools as commands of "magick", and warns about the old names.
+    if shutil.which("magick"):
+        return ["magick"] if tool == "convert" else ["magick", tool]
+    return [tool]
+
+
+def on(display, *args, **kwargs):
+    # A command on the display, its standard output.
+    return run(args, env=dict(os.environ, DISPLAY=display), **kwargs)
+
+
+def screenshot(display, png, window=None, crop=None):
+    # What a window (or the screen) shows; crop is (x, y, width, height).
+    area = ["-crop", "{2}x{3}+{0}+{1}".format(*crop), "+repage"] if crop else []
+    on(display, *magick("import"), "-window", window or "root", *area, png)
+    return png
+
+
+def windows(display, title, visible=True):
+    # The windows whose title contains `title`.
+    pattern = re.sub(r"([][.^$*+?(){}|\\])", r"\\\1", title)
+    visible = ["--onlyvisible"] if visible else []
+    return on(display, "xdotool", "search", *visible, "--name", pattern, check=False).split()
+
+
+def find_window(display, title, visible=True, timeout=WAIT):
+    return poll(lambda: (windows(display, title, visible) or [None])[0], timeout,
+                what=f'no window "{title}"')
+
+
+def height(display, window):
+    return int(re.search(r"Height: *(\d+)", on(display, "xwininfo", "-id", window)).group(1))
+
+
+def click(display, x, y, window=None):
+    # A click of the left button at a point of a window, or of the screen.
+    on(display, "xdotool", "mousemove", *(["--window", window] if window else []), x, y,
+       "click", "1")
+
+
+def key(display, *keys, delay=None):
+    on(display, "xdotool", "key", *(["--delay", delay] if delay else []), *keys)
