@@ -166,7 +166,7 @@ void Form1::buildDiceArea() {
 
 // Each box's button, label and handler are named after its members, so the names are written once.
 #define SHEET_BOX(button, label, caption, column, row)                                             \
-    { #button, #label, caption, &Form1::button, &Form1::label, &Form1::button##_Click, column, row }
+    {#button, #label, caption, &Form1::button, &Form1::label, &Form1::button##_Click, column, row}
 const std::array<Form1::SheetBox, 13> Form1::sheetBoxes{{
     SHEET_BOX(un, Label1, "1", 0, 0),
     SHEET_BOX(deux, Label2, "2", 0, 1),

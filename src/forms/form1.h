@@ -42,8 +42,8 @@ public:
         const char* button;
         const char* label;
         const char* caption;
-        QPushButton* Form1::*buttonMember;
-        QLabel* Form1::*labelMember;
+        QPushButton* Form1::* buttonMember;
+        QLabel* Form1::* labelMember;
         void (Form1::*handler)();
         int column;
         int row;
