@@ -99,15 +99,15 @@ void AccessibilityTest::scoreFields_data() {
     QTest::newRow("par3") << "par3"
                           << "Label3par"
                           << "Case 3 pareils"
-                          << "Case 3 pareils : 0 points";
+                          << "Case 3 pareils : 0 point";
     QTest::newRow("suit4") << "suit4"
                            << "Labels4"
                            << "Case Suite (4)"
-                           << "Case Suite (4) : 0 points";
+                           << "Case Suite (4) : 0 point";
     QTest::newRow("kazoumi") << "kazoumi"
                              << "Labelkaz"
                              << "Case KAZOUMI!"
-                             << "Case KAZOUMI! : 0 points";
+                             << "Case KAZOUMI! : 0 point";
     QTest::newRow("chance") << "chance"
                             << "Labelchance"
                             << "Case Chance"
@@ -132,7 +132,7 @@ void AccessibilityTest::scoreFields() {
 
 void AccessibilityTest::totalsReportTheirValue() {
     BoardDriver board;
-    QCOMPARE(spokenName(board.label("Label11")), QStringLiteral("Total : 0 points"));
+    QCOMPARE(spokenName(board.label("Label11")), QStringLiteral("Total : 0 point"));
     board.roll({5, 5, 2, 5, 1});
     board.clickBox("cinq");
     QCOMPARE(spokenName(board.label("Label9")), QStringLiteral("Sous-total : 15 points"));

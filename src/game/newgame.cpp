@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 void Form1::reset_Click() {
+    takeFocusFrom(focusOrder);
     for (QLabel* field : {Label1, Label2, Label3, Label4, Label5, Label6, Labelsu5, Labels4,
                           Label3par, Label4par, Labelkaz, Labelchance, Labelfull, Label9, Label11})
         field->clear();
@@ -26,6 +27,8 @@ void Form1::reset_Click() {
         hold->setChecked(false);
     for (QCheckBox* hold : Check1)
         hold->setEnabled(false);
+    // A new game starts at the roll button, or at the first box when no roll is left.
+    passFocusOn(Command1);
     tellNewGame();
 }
 

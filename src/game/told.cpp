@@ -48,4 +48,18 @@ void Form1::tellNewGame() {
     for (QPushButton* box :
          {un, deux, trois, quatre, cinq, six, par3, par4, full, suit4, suit5, chance, kazoumi})
         accessibility::nameChanged(box);
+    announcer->say(accessibility::newGameText());
+}
+
+// Once the last box is used, the game is over: nothing on screen says it, but a player who does
+// not see the sheet is told, with the final total.
+void Form1::tellGameOver() {
+    if (!QAccessible::isActive())
+        return;
+    for (QPushButton* box :
+         {un, deux, trois, quatre, cinq, six, par3, par4, full, suit4, suit5, chance, kazoumi}) {
+        if (box->isEnabled())
+            return;
+    }
+    announcer->say(accessibility::gameOverText(Label11->text()));
 }

@@ -23,10 +23,13 @@ public:
 
     // The last message said, as the screen reader reads it.
     const QString& message() const { return m_message; }
+    // Where the message shows for assistive technology when Qt has no announcement event.
+    QObject* statusLine() const { return m_statusLine; }
 
 private:
     void flush();
 
     QStringList m_pending;
     QString m_message;
+    QObject* m_statusLine = nullptr;
 };

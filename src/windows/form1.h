@@ -88,6 +88,8 @@ private:
     void buildScoreSheet();
     void buildTotals();
     void setFocusOrder();
+    QWidget* takeFocusFrom(const QList<QWidget*>& disabled);
+    void passFocusOn(QWidget* from);
     QPushButton* addBoxButton(const char* name, const QString& caption, QRect geometry,
                               void (Form1::*handler)(), const char* fieldName,
                               const QString& spokenName);
@@ -106,6 +108,7 @@ private:
     void tellDice();
     void tellScore(QPushButton* box, QLabel* label, bool bonusEarned);
     void tellNewGame();
+    void tellGameOver();
 
     void commitscore(QPushButton* box, QLabel* label, int score, bool upper);
     void scoreUpperBox(int face, QPushButton* box, QLabel* label);
@@ -120,6 +123,8 @@ private:
     int rolls = 0;
 
     Announcer* announcer = nullptr;
+    QList<QWidget*> focusOrder;
+    QMetaObject::Connection describedRollButton;
     QWidget* client = nullptr;
     QFrame* Frame1 = nullptr;
     QFrame* Frame2 = nullptr;
