@@ -1,6 +1,6 @@
 #include "floorwindow.h"
 
-#include "scoring/gamenumbers.h"
+#include "rules/gamenumbers.h"
 
 #include <QLayout>
 #include <QMenuBar>

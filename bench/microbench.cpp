@@ -4,8 +4,8 @@
 // below sets it when it is unset).
 
 #include "floorwindow.h"
-#include "scoring/rules.h"
-#include "windows/form1.h"
+#include "forms/form1.h"
+#include "rules/rules.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "windows/form1.h"
+#include "forms/form1.h"
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
 // The about window: the photo built into the program, the two pictures that swap on a click,
 // the note nobody can edit, and the window's life as a single modeless window.
 
+#include "forms/form3.h"
 #include "pictures/authorphoto.h"
 #include "support/boarddriver.h"
-#include "windows/form3.h"
-#include "windows/imagebox.h"
+#include "widgets/imagebox.h"
 
 #include <QApplication>
 #include <QFile>

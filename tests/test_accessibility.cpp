@@ -1,7 +1,7 @@
 // What a screen reader is told about the board.
 
 #include "support/boarddriver.h"
-#include "windows/imagebox.h"
+#include "widgets/imagebox.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // totals, the box is used up, and the board returns to the start of a turn, leaving dice that
 // still spin spinning.
 
-#include "scoring/gamenumbers.h"
+#include "rules/gamenumbers.h"
 #include "support/boarddriver.h"
 
 #include <QTest>

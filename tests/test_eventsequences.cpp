@@ -12,11 +12,11 @@
 //   KAZOUMI_PREFIX=n       play only the first n steps of each sequence
 //   KAZOUMI_SOAK_STEPS=n   keep drawing sequences until n steps have been played
 
+#include "forms/form2.h"
+#include "forms/form3.h"
 #include "support/eventplayer.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
-#include "windows/imagebox.h"
-#include "windows/intervaltimer.h"
+#include "widgets/imagebox.h"
+#include "widgets/intervaltimer.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

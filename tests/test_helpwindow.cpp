@@ -1,7 +1,7 @@
 // The help window: its text, which nobody can edit, and its life as a single modeless window.
 
+#include "forms/form2.h"
 #include "support/boarddriver.h"
-#include "windows/form2.h"
 
 #include <QApplication>
 #include <QClipboard>

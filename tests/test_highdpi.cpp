@@ -3,8 +3,8 @@
 
 #include "pictures/diepictures.h"
 #include "support/boarddriver.h"
-#include "windows/appearance.h"
-#include "windows/imagebox.h"
+#include "widgets/appearance.h"
+#include "widgets/imagebox.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -73,9 +73,9 @@ void HighDpiTest::diceAreDrawnAtDoubleResolution() {
              qPrintable(QString::number(largestDifference(shown, sharp))));
 
     // A 1x picture blown up differs plainly from it: the comparison above can tell them apart.
-    const QImage blownUp = expectedOnGrey(pictures::drawDieFace(face, QSize(49, 49))
-                                              .scaled(98, 98, Qt::IgnoreAspectRatio,
-                                                      Qt::SmoothTransformation));
+    const QImage blownUp =
+        expectedOnGrey(pictures::drawDieFace(face, QSize(49, 49))
+                           .scaled(98, 98, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     QVERIFY(largestDifference(blownUp, sharp) > 40);
 }
 
@@ -85,7 +85,8 @@ void HighDpiTest::framesAreDrawnAtDoubleResolution() {
     QVERIFY(frame);
     // The frame is shown at its natural size; a die sits over its middle, so compare its band.
     const QImage shown = grabbed(frame).copy(0, 0, 136, 16);
-    const QImage sharp = expectedOnGrey(pictures::drawDieFrame(QSize(136, 136))).copy(0, 0, 136, 16);
+    const QImage sharp =
+        expectedOnGrey(pictures::drawDieFrame(QSize(136, 136))).copy(0, 0, 136, 16);
     QCOMPARE(grabbed(frame).size(), QSize(136, 136));
     QVERIFY(largestDifference(shown, sharp) <= 2);
 }

@@ -1,7 +1,7 @@
 // Holding dice between rolls.
 
 #include "support/boarddriver.h"
-#include "windows/intervaltimer.h"
+#include "widgets/intervaltimer.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // that are fully transparent. What a spinning die leaves on screen is what a full repaint draws.
 
 #include "pictures/picture.h"
-#include "windows/imagebox.h"
+#include "widgets/imagebox.h"
 
 #include <QPainter>
 #include <QScreen>

@@ -1,6 +1,6 @@
 // The die timers tick exactly while their interval is non-zero and they are enabled.
 
-#include "windows/intervaltimer.h"
+#include "widgets/intervaltimer.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,9 +1,9 @@
 // Rolling: the board's states through a turn, the dice's faces, and the random source's guard.
 
-#include "scoring/gamenumbers.h"
+#include "rules/gamenumbers.h"
 #include "support/boarddriver.h"
-#include "windows/imagebox.h"
-#include "windows/intervaltimer.h"
+#include "widgets/imagebox.h"
+#include "widgets/intervaltimer.h"
 
 #include <QTest>
 

@@ -2,8 +2,8 @@
 // formulation written another way, the figures over the 7,776 ordered throws against counts
 // worked out by hand, and the rule book's examples one by one.
 
-#include "scoring/gamenumbers.h"
-#include "scoring/rules.h"
+#include "rules/gamenumbers.h"
+#include "rules/rules.h"
 
 #include <QTest>
 

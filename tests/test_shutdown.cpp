@@ -6,12 +6,12 @@
 // included, was destroyed without a fault (and, under the sanitizers, without a leak), and it must
 // print no warning on the way out.
 
+#include "forms/form1.h"
+#include "forms/form2.h"
+#include "forms/form3.h"
 #include "support/eventplayer.h"
-#include "windows/form1.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
-#include "windows/imagebox.h"
-#include "windows/intervaltimer.h"
+#include "widgets/imagebox.h"
+#include "widgets/intervaltimer.h"
 
 #include <QAction>
 #include <QApplication>

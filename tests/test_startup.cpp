@@ -2,8 +2,8 @@
 // complete, and nothing moving until the player presses "go!".
 
 #include "support/boarddriver.h"
-#include "windows/imagebox.h"
-#include "windows/intervaltimer.h"
+#include "widgets/imagebox.h"
+#include "widgets/intervaltimer.h"
 
 #include <QAction>
 #include <QFontInfo>

@@ -3,8 +3,8 @@
 // do allocate; the test reports how much, and checks that the game adds nothing to what the same
 // updates cost a bare widget.
 
-#include "windows/form1.h"
-#include "windows/intervaltimer.h"
+#include "forms/form1.h"
+#include "widgets/intervaltimer.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

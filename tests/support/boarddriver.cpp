@@ -1,7 +1,7 @@
 #include "boarddriver.h"
 
-#include "windows/imagebox.h"
-#include "windows/intervaltimer.h"
+#include "widgets/imagebox.h"
+#include "widgets/intervaltimer.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -133,9 +133,7 @@ int BoardDriver::faceOf(int dieIndex) const {
     return 0;
 }
 
-QString BoardDriver::tagOf(int dieIndex) const {
-    return die(dieIndex)->tag();
-}
+QString BoardDriver::tagOf(int dieIndex) const { return die(dieIndex)->tag(); }
 
 QString BoardDriver::turnState() const {
     auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "forms/form1.h"
 #include "scriptedrandom.h"
-#include "windows/form1.h"
 
 #include <QCheckBox>
 #include <QLabel>

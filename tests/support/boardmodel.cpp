@@ -2,7 +2,7 @@
 
 #include "boarddriver.h"
 
-#include "scoring/gamenumbers.h"
+#include "rules/gamenumbers.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,10 +1,10 @@
 #include "eventplayer.h"
 
-#include "scoring/gamenumbers.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
-#include "windows/imagebox.h"
-#include "windows/intervaltimer.h"
+#include "forms/form2.h"
+#include "forms/form3.h"
+#include "rules/gamenumbers.h"
+#include "widgets/imagebox.h"
+#include "widgets/intervaltimer.h"
 
 #include <QApplication>
 #include <QMouseEvent>

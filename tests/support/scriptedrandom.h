@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/randomsource.h"
+#include "rules/randomsource.h"
 
 #include <deque>
 #include <memory>

@@ -1,10 +1,10 @@
 // The roll button and the dice's timers.
 
-#include "scoring/gamenumbers.h"
-#include "windows/announcer.h"
-#include "windows/form1.h"
-#include "windows/imagebox.h"
-#include "windows/intervaltimer.h"
+#include "accessibility/announcer.h"
+#include "form1.h"
+#include "rules/gamenumbers.h"
+#include "widgets/imagebox.h"
+#include "widgets/intervaltimer.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,14 +1,14 @@
 #include "form3.h"
 
-#include "accessibility.h"
-#include "appearance.h"
-#include "fixedwindow.h"
-#include "imagebox.h"
-#include "label.h"
+#include "accessibility/accessibility.h"
 #include "pictures/authorphoto.h"
 #include "pictures/diepictures.h"
-#include "textbox.h"
-#include "twips.h"
+#include "widgets/appearance.h"
+#include "widgets/fixedwindow.h"
+#include "widgets/imagebox.h"
+#include "widgets/label.h"
+#include "widgets/textbox.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 // How the score sheet reads the five dice. A die never thrown shows no face (0) to every reading.
 
-#include "windows/form1.h"
-#include "windows/imagebox.h"
+#include "form1.h"
+#include "widgets/imagebox.h"
 
 Dice Form1::facesByPicture() const {
     Dice faces{};

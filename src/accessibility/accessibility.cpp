@@ -1,6 +1,6 @@
 #include "accessibility.h"
 
-#include "imagebox.h"
+#include "widgets/imagebox.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>

@@ -1,9 +1,9 @@
 #include "form2.h"
 
-#include "appearance.h"
-#include "fixedwindow.h"
-#include "textbox.h"
-#include "twips.h"
+#include "widgets/appearance.h"
+#include "widgets/fixedwindow.h"
+#include "widgets/textbox.h"
+#include "widgets/twips.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // New game, the upper bonus, and the end of the program.
 
-#include "scoring/gamenumbers.h"
-#include "windows/form1.h"
+#include "form1.h"
+#include "rules/gamenumbers.h"
 
 #include <QApplication>
 #include <QCheckBox>

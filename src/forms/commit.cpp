@@ -1,6 +1,6 @@
 // Writing a score into a box, and the thirteen boxes that do it.
 
-#include "windows/form1.h"
+#include "form1.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,7 +1,7 @@
 // The hold boxes under the dice.
 
-#include "windows/form1.h"
-#include "windows/intervaltimer.h"
+#include "form1.h"
+#include "widgets/intervaltimer.h"
 
 #include <QCheckBox>
 

@@ -1,10 +1,10 @@
 // What the game tells a screen reader as it moves on: the controls' texts are read when asked,
 // but a screen reader speaks a change only when it is told of one.
 
-#include "windows/accessibility.h"
-#include "windows/announcer.h"
-#include "windows/form1.h"
-#include "windows/imagebox.h"
+#include "accessibility/accessibility.h"
+#include "accessibility/announcer.h"
+#include "form1.h"
+#include "widgets/imagebox.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/randomsource.h"
-#include "scoring/rules.h"
+#include "rules/randomsource.h"
+#include "rules/rules.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,15 +1,15 @@
 #include "form1.h"
 
-#include "accessibility.h"
-#include "announcer.h"
-#include "appearance.h"
-#include "fixedwindow.h"
-#include "imagebox.h"
-#include "intervaltimer.h"
-#include "label.h"
+#include "accessibility/accessibility.h"
+#include "accessibility/announcer.h"
 #include "pictures/diepictures.h"
-#include "scoring/gamenumbers.h"
-#include "twips.h"
+#include "rules/gamenumbers.h"
+#include "widgets/appearance.h"
+#include "widgets/fixedwindow.h"
+#include "widgets/imagebox.h"
+#include "widgets/intervaltimer.h"
+#include "widgets/label.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QApplication>
