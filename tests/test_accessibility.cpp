@@ -1,10 +1,13 @@
 // What a screen reader is told about the board.
 
+#include "accessibility/accessibility.h"
 #include "support/boarddriver.h"
 #include "widgets/imagebox.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QMenuBar>
 #include <QTest>
 
 namespace {
@@ -36,6 +39,8 @@ private slots:
     void totalsReportTheirValue();
     void helpAndAboutWindowsAreNamed();
     void aboutPicturesCanBePressed();
+    void focusStaysOnTheBoard();
+    void toldInFrench();
 };
 
 void AccessibilityTest::everyControlHasAName() {
@@ -171,6 +176,44 @@ void AccessibilityTest::aboutPicturesCanBePressed() {
         QAccessibleActionInterface::pressAction());
     QVERIFY(!die->isHidden());
     QVERIFY(photo->isHidden());
+}
+
+// Space on a box, then on "go!": the focus never ends on a disabled control or on none. A new game
+// starts at "go!", or at the first box when no roll is left.
+void AccessibilityTest::focusStaysOnTheBoard() {
+    BoardDriver board;
+    QApplication::setActiveWindow(&board.form());
+    QVERIFY(QTest::qWaitForWindowActive(&board.form()));
+    QVERIFY(!board.rollButton()->accessibleDescription().isEmpty());
+    for (const char* box : {"six", "chance"}) {
+        board.roll({1, 2, 3, 4, 5});
+        board.roll({1, 2, 3, 4, 5});
+        board.button(box)->setFocus();
+        QTest::keyClick(board.button(box), Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), board.rollButton());
+    }
+    QCoreApplication::processEvents(); // the description, said once, is gone
+    QVERIFY(board.rollButton()->accessibleDescription().isEmpty());
+    board.triggerMenu("reset");
+    QCOMPARE(QApplication::focusWidget(), board.rollButton());
+    for (int roll = 0; roll < 3; ++roll)
+        board.roll({6, 6, 6, 6, 6});
+    board.triggerMenu("reset");
+    QCOMPARE(QApplication::focusWidget(), board.button("un"));
+}
+
+// What a screen reader is told, in French; the menu's caption is not spoken.
+void AccessibilityTest::toldInFrench() {
+    using namespace accessibility;
+    QCOMPARE(scoreText(QStringLiteral("Case des 1"), QStringLiteral("1"), QString(),
+                       QStringLiteral("0")),
+             QStringLiteral("Case des 1 : 1 point. Total : 0 point."));
+    QCOMPARE(gameOverText(QStringLiteral("211")), QStringLiteral("Partie terminée : 211 points."));
+    BoardDriver board;
+    QAccessibleInterface* title =
+        QAccessible::queryAccessibleInterface(board.form().menuBar())->child(0);
+    QCOMPARE(title->text(QAccessible::Name), QStringLiteral("Menu"));
+    QCOMPARE(static_cast<QAction*>(title->object())->text(), QStringLiteral("    [[Menu]]"));
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -150,12 +150,15 @@ void Form1::buildDiceArea() {
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     // A screen reader reads the description with the button each time the focus comes to it,
     // twice or more a turn: once the player has heard it, it goes.
-    describedRollButton = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old) {
-        if (old != Command1)
-            return;
-        Command1->setAccessibleDescription(QString());
-        disconnect(describedRollButton);
-    }, Qt::QueuedConnection);
+    describedRollButton = connect(
+        qApp, &QApplication::focusChanged, this,
+        [this](QWidget* old) {
+            if (old != Command1)
+                return;
+            Command1->setAccessibleDescription(QString());
+            disconnect(describedRollButton);
+        },
+        Qt::QueuedConnection);
 
     // The six face pictures: never shown, they are where every die takes its face from.
     const int lefts[6] = {9120, 9000, 9120, 9120, 9120, 9240};

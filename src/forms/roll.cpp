@@ -13,8 +13,7 @@
 void Form1::Command1_Click() {
     const QString caption = Command1->text();
     if (caption == QLatin1String("go!")) {
-        QWidget* const focused =
-            takeFocusFrom(QList<QWidget*>(Check1.begin(), Check1.end()));
+        QWidget* const focused = takeFocusFrom(QList<QWidget*>(Check1.begin(), Check1.end()));
         // Every die whose timer is enabled (not held) starts spinning.
         for (IntervalTimer* timer : dieTimers)
             timer->setInterval(gamenumbers::spinInterval);
