@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -58,7 +59,7 @@ void Form1::tellGameOver() {
         return;
     for (QPushButton* box :
          {un, deux, trois, quatre, cinq, six, par3, par4, full, suit4, suit5, chance, kazoumi}) {
-        if (box->isEnabled())
+        if (box->isEnabledTo(Frame1)) // the sheet itself is off after every commit
             return;
     }
     announcer->say(accessibility::gameOverText(Label11->text()));

@@ -23,6 +23,7 @@ import tty
 
 # "SPEECH OUTPUT: 'text'", then maybe " voice=name" and the voice's settings in braces.
 UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?(?: ?\{.*\})?\s*$")
+SCORE = r"Case (.+?) : (\d+) points?\.(?: bonus 35 points\.)? Total : (\d+) points?\."
 DICE = re.compile(r"Dés : (\d)( gardé)?, (\d)( gardé)?, (\d)( gardé)?, (\d)( gardé)?, (\d)( gardé)?\.")
 WAIT = 60  # seconds to wait for any one thing on a loaded machine
 
@@ -167,6 +168,12 @@ class Board:
         if sorted(faces) != [1, 2, 3, 4, 5]:
             raise Failure(f"AT-SPI shows dice {sorted(faces)}")
         return [faces[die] for die in range(1, 6)]
+
+    def focused(self):
+        for name, node in self.names():
+            if node.getState().contains(self.pyatspi.STATE_FOCUSED):
+                return name
+        return None
 
     def field(self, prefix):
         for name, node in self.names():
@@ -343,11 +350,16 @@ def play(game, folder, processes):
     # Third roll: the button is spent, the focus moves on to the score sheet.
     third, _ = roll(last=True)
 
+    def score_box():
+        """Space on the box that has the focus: its score is said, "go!" takes the focus."""
+        key(env, "space")
+        speech.wait_for(r"^go! push button", '"go!" taking the focus back after the commit')
+        return speech.wait_for(SCORE, "the score and the total")
+
     # Shift+Tab back round to the "Chance" box, and score it.
     move_focus("shift+Tab", r"^Case Chance\b", 'the "Chance" box')
-    key(env, "space")
-    match = speech.wait_for(r"Case Chance : (\d+) points\. Total : (\d+) points\.",
-                            "the score and the total")
+    match = score_box()
+    match = re.search(r"Case Chance : (\d+) points\. Total : (\d+) points\.", match.string)
     score, total = int(match.group(1)), int(match.group(2))
     expected = sum(int(face) for face in third)
     if score != expected or total != expected:
@@ -356,7 +368,35 @@ def play(game, folder, processes):
     if shown != (f"Case Chance : {score} points", f"Total : {total} points"):
         raise Failure(f"the game shows {shown}")
 
+    # The rest of the game: a roll and the next free box, Tab to the upper boxes first, then
+    # Shift+Tab to the lower ones, until the end is told with the total.
+    for turn in range(2, 14):
+        roll(last=False)
+        move_focus("Tab" if turn <= 7 else "shift+Tab", r"^Case ", "a free box")
+        match = score_box()
+        total = int(match.group(3))
+        over = re.search(r"Partie terminée : (\d+) points?\.", match.string)
+        if bool(over) != (turn == 13) or (over and int(over.group(1)) != total):
+            raise Failure(f"turn {turn} said {match.string!r}")
+    if board.field("Total : ") != f"Total : {total} points":
+        raise Failure(f"the game shows {board.field('Total : ')}, Orca said {total}")
+
+    # "Reset" from the menu, by its spoken name: the new game is told and "go!" has the focus.
+    # Alt pressed and released alone, as a hand does, puts the menu bar under the keyboard.
+    subprocess.run(["xdotool", "keydown", "Alt_L", "sleep", "0.3", "keyup", "Alt_L"], env=env,
+                   check=True, timeout=WAIT)
+    speech.wait_for(r"^Menu\b", 'the menu by its name, "Menu"')
+    key(env, "Down")
+    speech.wait_for(r"^Reset\b", 'the "Reset" item')
+    key(env, "Return")
+    speech.wait_for(r"^Nouvelle partie\.$", "that a new game began")
+    if board.focused() != "go!":
+        raise Failure(f"after Reset the focus is on {board.focused()!r}")
+
     said = speech.utterances()
+    wrong = [u for u in said if re.search(r"\b[01] points|\b(\d\d+|[2-9]) point\b", u)]
+    if wrong or sum("Partie terminée" in u for u in said) != 1:
+        raise Failure(f"French counts or the end said wrong: {wrong}")
     told = [utterance for utterance in said if DICE.search(utterance)]
     if len(told) != stops:
         raise Failure(f"{stops} stops, but the faces were said {len(told)} times: {told}")
@@ -380,7 +420,7 @@ def main():
             return 1
         finally:
             processes.stop_all()
-    print("What Orca said, one keyboard-only turn:")
+    print("What Orca said, one keyboard-only game and a new one:")
     for utterance in said:
         print(f"  SPEECH OUTPUT: '{utterance}'")
     return 0
