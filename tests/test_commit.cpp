@@ -83,7 +83,7 @@ void CommitTest::eachBoxScoresTheDiceShown() {
     QCOMPARE(board.label(label)->text(), shown);
     QVERIFY(!isFree(board, box));
     QCOMPARE(board.label("Label11")->text(), shown);
-    QCOMPARE(board.label("Label9")->text(), BoardDriver::sheetBox(box).upper ? shown : QString());
+    QCOMPARE(board.label("Label9")->text(), BoardDriver::sheetBox(box).upper() ? shown : QString());
     QCOMPARE(board.turnState(), startOfTurn);
     for (const Box& other : BoardDriver::sheetBoxes()) {
         if (box == other.button)

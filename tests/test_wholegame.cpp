@@ -140,8 +140,8 @@ void WholeGameTest::wholeGame() {
             const bool used = !board.button(box.button)->isEnabledTo(board.sheet());
             QCOMPARE(board.label(box.label)->text().isEmpty(), !used);
             all += labelValue(board, box.label);
-            upper += box.upper ? labelValue(board, box.label) : 0;
-            upperUsed += box.upper && used;
+            upper += box.upper() ? labelValue(board, box.label) : 0;
+            upperUsed += box.upper() && used;
         }
         const bool bonus = bonusFromTurn != 0 && turn >= bonusFromTurn;
         QCOMPARE(board.label("lblbonus")->isVisible(), bonus);

@@ -1,8 +1,10 @@
 #include "accessibility.h"
 
+#include "announcer.h"
 #include "widgets/imagebox.h"
 
 #include <QAbstractButton>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QLabel>
@@ -179,6 +181,53 @@ private:
     QPointer<QAction> m_title;
 };
 
+#if !KAZOUMI_ANNOUNCEMENT_EVENT
+// The announcer, as a notification whose name is the last message said.
+class NotificationInterface : public QAccessibleObject {
+public:
+    explicit NotificationInterface(Announcer* announcer) : QAccessibleObject(announcer) {}
+
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(announcer()->statusLine());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? announcer()->message() : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+
+private:
+    Announcer* announcer() const { return static_cast<Announcer*>(object()); }
+};
+
+// Orca 43 says "notification" before the message, unless the notification lies in a status bar,
+// as the messages of a window's status line do: the announcer's notification lies in a status
+// bar of its own, which nothing shows and the window does not count among its children.
+class StatusLineInterface : public QAccessibleObject {
+public:
+    explicit StatusLineInterface(QObject* line) : QAccessibleObject(line) {}
+
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(object()->parent()->parent());
+    }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(object()->parent()) : nullptr;
+    }
+    int childCount() const override { return 1; }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == object()->parent() ? 0 : -1;
+    }
+    QString text(QAccessible::Text) const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+    QAccessible::State state() const override { return {}; }
+};
+#endif
+
+// The program's one accessibility factory: every interface above, for the objects marked for it.
 QAccessibleInterface* makeInterface(const QString&, QObject* object) {
     if (auto* title = qobject_cast<QAction*>(object);
         title && title->property(menuNameProperty).isValid())
@@ -195,6 +244,13 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
         button && (button->property(heldDieProperty).isValid() ||
                    button->property(boxFieldProperty).isValid()))
         return new GameButtonInterface(button);
+#if !KAZOUMI_ANNOUNCEMENT_EVENT
+    if (auto* announcer = qobject_cast<Announcer*>(object))
+        return new NotificationInterface(announcer);
+    if (auto* announcer = qobject_cast<Announcer*>(object->parent());
+        announcer && announcer->statusLine() == object)
+        return new StatusLineInterface(object);
+#endif
     return nullptr;
 }
 

@@ -16,7 +16,8 @@ class QObject;
 // through nameChanged() and the Announcer, and only while assistive technology listens.
 namespace accessibility {
 
-// Installs the interfaces below; safe to call more than once.
+// Installs the program's one accessibility factory, which gives the widgets described below and
+// the Announcer their interfaces; safe to call more than once.
 void install();
 
 // A die: its name ("Dé 1") followed by the face it shows, or that it has not been thrown yet.

@@ -3,6 +3,19 @@
 #include <QObject>
 #include <QStringList>
 
+// Qt 6.8 brought an announcement event, which screen readers speak whatever has the focus, as it
+// is (Orca 48 puts no word of its own before it). Before it, the announcer plays a notification
+// that shows up with the message as its name (the accessibility factory gives it that interface):
+// a notification showing is spoken the same way, and without the word "notification" before it
+// when it lies in a status bar (Orca 43), which the factory makes it do.
+// And before it, the event that tells a new name reaches AT-SPI without the name, which a screen
+// reader then does not speak: a focused button's new caption is said through the announcer too.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#define KAZOUMI_ANNOUNCEMENT_EVENT 1
+#else
+#define KAZOUMI_ANNOUNCEMENT_EVENT 0
+#endif
+
 class QAbstractButton;
 class QWidget;
 

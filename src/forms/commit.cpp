@@ -1,8 +1,8 @@
-// Writing a score into a box, and the thirteen boxes that do it.
+// Writing a score into a box, the upper bonus, and the thirteen boxes that do it.
 
 #include "form1.h"
+#include "rules/gamenumbers.h"
 
-#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -20,11 +20,7 @@ void Form1::commitscore(QPushButton* box, QLabel* label, int score, bool upper) 
     total += score;
     Label11->setText(QString::number(total));
     box->setEnabled(false);
-    // Releasing a held box runs Check1_Click, which lets its die spin again next turn.
-    for (QCheckBox* hold : Check1)
-        hold->setChecked(false);
-    for (QCheckBox* hold : Check1)
-        hold->setEnabled(false);
+    releaseHolds();
     Frame1->setEnabled(false);
     Command1->setEnabled(true);
     rolls = 0;
@@ -34,6 +30,16 @@ void Form1::commitscore(QPushButton* box, QLabel* label, int score, bool upper) 
     passFocusOn(focused);
     tellScore(box, label, !hadBonus && !lblbonus->isHidden());
     tellGameOver();
+}
+
+// Given once a game, at the first upper commit that brings the upper boxes to the bonus
+// threshold or more.
+void Form1::checkbonus() {
+    if (uppertotal < gamenumbers::bonusThreshold || !lblbonus->isHidden())
+        return;
+    lblbonus->setVisible(true);
+    total += gamenumbers::bonusPoints;
+    Label11->setText(QString::number(total));
 }
 
 void Form1::scoreUpperBox(int face, QPushButton* box, QLabel* label) {

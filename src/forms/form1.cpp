@@ -180,71 +180,71 @@ void Form1::buildDiceArea() {
     });
 }
 
-QPushButton* Form1::addBoxButton(const char* name, const QString& caption, QRect geometry,
-                                 void (Form1::*handler)(), const char* fieldName,
-                                 const QString& spokenName) {
-    // Described before its caption is set, as the hold boxes are.
-    auto* button = new QPushButton(Frame1);
-    accessibility::describeBox(button, QLatin1String(fieldName), spokenName);
-    button->setText(caption);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    button->setFont(appearance::msSansSerif(8.25));
-    connect(button, &QPushButton::clicked, this, handler);
-    return button;
-}
-
-QLabel* Form1::addScoreField(const char* name, QRect geometry, const QString& spokenName) {
-    QLabel* field = makeLabel(name, QString(), Frame1, geometry, appearance::msSansSerif(12, true));
-    accessibility::describeScoreField(field, spokenName, QStringLiteral("libre"));
-    field->setAlignment(Qt::AlignCenter);
-    appearance::setColours(field, appearance::darkYellow, appearance::navy);
-    return field;
-}
+// Each box's button, label and handler are named after its members, so the names are written once.
+#define SHEET_BOX(button, label, caption, column, row)                                             \
+    { #button, #label, caption, &Form1::button, &Form1::label, &Form1::button##_Click, column, row }
+const std::array<Form1::SheetBox, 13> Form1::sheetBoxes{{
+    SHEET_BOX(un, Label1, "1", 0, 0),
+    SHEET_BOX(deux, Label2, "2", 0, 1),
+    SHEET_BOX(trois, Label3, "3", 0, 2),
+    SHEET_BOX(quatre, Label4, "4", 0, 3),
+    SHEET_BOX(cinq, Label5, "5", 0, 4),
+    SHEET_BOX(six, Label6, "6", 0, 5),
+    SHEET_BOX(par3, Label3par, "3 pareils", 1, 0),
+    SHEET_BOX(par4, Label4par, "4 pareils", 1, 1),
+    SHEET_BOX(full, Labelfull, "Full", 1, 2),
+    SHEET_BOX(suit4, Labels4, "Suite (4)", 1, 3),
+    SHEET_BOX(suit5, Labelsu5, "Suite (5)", 1, 4),
+    SHEET_BOX(kazoumi, Labelkaz, "KAZOUMI!", 2, 0),
+    SHEET_BOX(chance, Labelchance, "Chance", 1, 5),
+}};
+#undef SHEET_BOX
 
 void Form1::buildScoreSheet() {
     Frame1 = makeFrame("Frame1", client, twips(240, 2400, 6255, 2895));
-
-    struct Row {
-        const char* button;
-        QString caption;
-        void (Form1::*handler)();
-        QPushButton** buttonMember;
-        const char* field;
-        QLabel** fieldMember;
-    };
-    const Row upperRows[6] = {
-        {"un", "1", &Form1::un_Click, &un, "Label1", &Label1},
-        {"deux", "2", &Form1::deux_Click, &deux, "Label2", &Label2},
-        {"trois", "3", &Form1::trois_Click, &trois, "Label3", &Label3},
-        {"quatre", "4", &Form1::quatre_Click, &quatre, "Label4", &Label4},
-        {"cinq", "5", &Form1::cinq_Click, &cinq, "Label5", &Label5},
-        {"six", "6", &Form1::six_Click, &six, "Label6", &Label6},
-    };
-    const Row lowerRows[6] = {
-        {"par3", "3 pareils", &Form1::par3_Click, &par3, "Label3par", &Label3par},
-        {"par4", "4 pareils", &Form1::par4_Click, &par4, "Label4par", &Label4par},
-        {"full", "Full", &Form1::full_Click, &full, "Labelfull", &Labelfull},
-        {"suit4", "Suite (4)", &Form1::suit4_Click, &suit4, "Labels4", &Labels4},
-        {"suit5", "Suite (5)", &Form1::suit5_Click, &suit5, "Labelsu5", &Labelsu5},
-        {"chance", "Chance", &Form1::chance_Click, &chance, "Labelchance", &Labelchance},
-    };
+    // Row by row across the first two columns, then "KAZOUMI!": the order in which assistive
+    // technology meets the sheet's widgets.
     for (int row = 0; row < 6; ++row) {
-        const int top = 360 + 360 * row;
-        for (const auto& [r, left] : {std::pair{&upperRows[row], 120}, {&lowerRows[row], 2160}}) {
-            // Spoken, a bare "1" says little: the upper boxes are "the box of the 1s".
-            const QString spokenName =
-                (left == 120 ? QStringLiteral("Case des %1") : QStringLiteral("Case %1"))
-                    .arg(r->caption);
-            *r->buttonMember = addBoxButton(r->button, r->caption, twips(left, top, 735, 375),
-                                            r->handler, r->field, spokenName);
-            *r->fieldMember = addScoreField(r->field, twips(left + 840, top, 615, 375), spokenName);
+        for (const SheetBox& box : sheetBoxes) {
+            if (box.column < 2 && box.row == row)
+                addSheetBox(box);
         }
     }
-    const QString kazoumiName = QStringLiteral("Case KAZOUMI!");
-    kazoumi = addBoxButton("kazoumi", QStringLiteral("KAZOUMI!"), twips(4320, 360, 975, 375),
-                           &Form1::kazoumi_Click, "Labelkaz", kazoumiName);
-    Labelkaz = addScoreField("Labelkaz", twips(5400, 360, 615, 375), kazoumiName);
+    for (const SheetBox& box : sheetBoxes) {
+        if (box.column == 2)
+            addSheetBox(box);
+    }
+}
+
+void Form1::addSheetBox(const SheetBox& box) {
+    // Where each column starts and how wide its buttons are; a score field follows its button.
+    constexpr int lefts[3] = {120, 2160, 4320};
+    constexpr int buttonWidths[3] = {735, 735, 975};
+    const int left = lefts[box.column];
+    const int width = buttonWidths[box.column];
+    const int top = 360 + 360 * box.row;
+    const QString caption = QLatin1String(box.caption);
+    // Spoken, a bare "1" says little: the upper boxes are "the box of the 1s".
+    const QString spokenName =
+        (box.upper() ? QStringLiteral("Case des %1") : QStringLiteral("Case %1")).arg(caption);
+
+    // Described before its caption is set, as the hold boxes are.
+    auto* button = new QPushButton(Frame1);
+    accessibility::describeBox(button, QLatin1String(box.label), spokenName);
+    button->setText(caption);
+    button->setObjectName(QLatin1String(box.button));
+    button->setGeometry(twips(left, top, width, 375));
+    button->setFont(appearance::msSansSerif(8.25));
+    connect(button, &QPushButton::clicked, this, box.handler);
+    this->*box.buttonMember = button;
+
+    QLabel* field =
+        makeLabel(box.label, QString(), Frame1, twips(left + width + 105, top, 615, 375),
+                  appearance::msSansSerif(12, true));
+    accessibility::describeScoreField(field, spokenName, QStringLiteral("libre"));
+    field->setAlignment(Qt::AlignCenter);
+    appearance::setColours(field, appearance::darkYellow, appearance::navy);
+    this->*box.labelMember = field;
 }
 
 void Form1::buildTotals() {
@@ -276,10 +276,19 @@ void Form1::buildTotals() {
 }
 
 void Form1::setFocusOrder() {
-    focusOrder = {Command1, un, deux, trois, quatre, cinq, six};
-    for (int n = 4; n >= 0; --n)
-        focusOrder.append(Check1[n]);
-    focusOrder << par3 << par4 << full << suit4 << suit5 << chance << kazoumi;
+    // The roll button, then down each column of the sheet, left to right, with the hold boxes
+    // (last die first) after the upper boxes.
+    focusOrder = {Command1};
+    for (int column = 0; column < 3; ++column) {
+        for (const SheetBox& box : sheetBoxes) {
+            if (box.column == column)
+                focusOrder.append(buttonOf(box));
+        }
+        if (column == 0) {
+            for (int n = 4; n >= 0; --n)
+                focusOrder.append(Check1[n]);
+        }
+    }
     for (qsizetype i = 1; i < focusOrder.size(); ++i)
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
 }

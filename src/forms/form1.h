@@ -24,8 +24,9 @@ class Form3;
 
 // The game window, and the whole game: the five dice with their hold boxes and timers, the roll
 // button, the score sheet and the menu. The state of a game lives in these widgets and in the
-// four values below; the handlers that move it on are members of this class, kept in the files
-// of game/ (rolls, holds, new game) and scoring/ (the boxes).
+// four values below; the handlers that move it on are members of this class, one file of this
+// folder per topic: roll.cpp, holds.cpp, commit.cpp (with readdice.cpp), menu.cpp and told.cpp
+// (what a screen reader is told). form1.cpp builds the window.
 class Form1 : public QMainWindow {
     Q_OBJECT
     Q_PROPERTY(int total READ totalValue)
@@ -34,6 +35,25 @@ class Form1 : public QMainWindow {
     Q_PROPERTY(int rolls READ rollsValue)
 
 public:
+    // A box of the score sheet: its button and the label beside it that shows its score, each
+    // named like its member, the button's caption and handler, and where the box stands. Column
+    // 0 holds the upper boxes, column 1 the lower ones, column 2 "KAZOUMI!" alone.
+    struct SheetBox {
+        const char* button;
+        const char* label;
+        const char* caption;
+        QPushButton* Form1::*buttonMember;
+        QLabel* Form1::*labelMember;
+        void (Form1::*handler)();
+        int column;
+        int row;
+
+        bool upper() const { return column == 0; }
+    };
+    // The thirteen boxes in sheet order: "1" to "6", "3 pareils", "4 pareils", "Full",
+    // "Suite (4)", "Suite (5)", "KAZOUMI!", "Chance". Every walk over the boxes goes through it.
+    static const std::array<SheetBox, 13> sheetBoxes;
+
     explicit Form1(std::unique_ptr<RandomSource> random = makeSystemRandomSource(),
                    QWidget* parent = nullptr);
     ~Form1() override;
@@ -90,10 +110,9 @@ private:
     void setFocusOrder();
     QWidget* takeFocusFrom(const QList<QWidget*>& disabled);
     void passFocusOn(QWidget* from);
-    QPushButton* addBoxButton(const char* name, const QString& caption, QRect geometry,
-                              void (Form1::*handler)(), const char* fieldName,
-                              const QString& spokenName);
-    QLabel* addScoreField(const char* name, QRect geometry, const QString& spokenName);
+    void addSheetBox(const SheetBox& box);
+    QPushButton* buttonOf(const SheetBox& box) const { return this->*box.buttonMember; }
+    QLabel* labelOf(const SheetBox& box) const { return this->*box.labelMember; }
 
     // One tick of a die's timer: throw die i and show its face.
     void throwDie(int i);
@@ -109,6 +128,9 @@ private:
     void tellScore(QPushButton* box, QLabel* label, bool bonusEarned);
     void tellNewGame();
     void tellGameOver();
+
+    // Unticks every hold box and disables them all, as a turn or a game ends.
+    void releaseHolds();
 
     void commitscore(QPushButton* box, QLabel* label, int score, bool upper);
     void scoreUpperBox(int face, QPushButton* box, QLabel* label);

@@ -21,3 +21,11 @@ void Form1::Check1_Click(int /*index*/) {
         }
     }
 }
+
+void Form1::releaseHolds() {
+    // Releasing a held box runs Check1_Click, which lets its die spin again.
+    for (QCheckBox* hold : Check1)
+        hold->setChecked(false);
+    for (QCheckBox* hold : Check1)
+        hold->setEnabled(false);
+}

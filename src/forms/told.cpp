@@ -46,9 +46,8 @@ void Form1::tellScore(QPushButton* box, QLabel* label, bool bonusEarned) {
 void Form1::tellNewGame() {
     if (!QAccessible::isActive())
         return;
-    for (QPushButton* box :
-         {un, deux, trois, quatre, cinq, six, par3, par4, full, suit4, suit5, chance, kazoumi})
-        accessibility::nameChanged(box);
+    for (const SheetBox& box : sheetBoxes)
+        accessibility::nameChanged(buttonOf(box));
     announcer->say(accessibility::newGameText());
 }
 
@@ -57,9 +56,8 @@ void Form1::tellNewGame() {
 void Form1::tellGameOver() {
     if (!QAccessible::isActive())
         return;
-    for (QPushButton* box :
-         {un, deux, trois, quatre, cinq, six, par3, par4, full, suit4, suit5, chance, kazoumi}) {
-        if (box->isEnabledTo(Frame1)) // the sheet itself is off after every commit
+    for (const SheetBox& box : sheetBoxes) {
+        if (buttonOf(box)->isEnabledTo(Frame1)) // the sheet itself is off after every commit
             return;
     }
     announcer->say(accessibility::gameOverText(Label11->text()));

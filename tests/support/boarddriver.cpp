@@ -8,25 +8,6 @@
 #include <QTest>
 #include <QTimerEvent>
 
-const std::array<BoardDriver::SheetBox, 13>& BoardDriver::sheetBoxes() {
-    static const std::array<SheetBox, 13> boxes{{
-        {"un", "Label1", true},
-        {"deux", "Label2", true},
-        {"trois", "Label3", true},
-        {"quatre", "Label4", true},
-        {"cinq", "Label5", true},
-        {"six", "Label6", true},
-        {"par3", "Label3par", false},
-        {"par4", "Label4par", false},
-        {"full", "Labelfull", false},
-        {"suit4", "Labels4", false},
-        {"suit5", "Labelsu5", false},
-        {"kazoumi", "Labelkaz", false},
-        {"chance", "Labelchance", false},
-    }};
-    return boxes;
-}
-
 const BoardDriver::SheetBox& BoardDriver::sheetBox(const char* button) {
     for (const SheetBox& box : sheetBoxes()) {
         if (qstrcmp(box.button, button) == 0)

@@ -19,16 +19,9 @@ class IntervalTimer;
 // The board's random source is scripted, so every throw is known.
 class BoardDriver {
 public:
-    // A box of the score sheet: its button, the label that shows its score, and whether it is one
-    // of the six upper boxes.
-    struct SheetBox {
-        const char* button;
-        const char* label;
-        bool upper;
-    };
-    // The thirteen boxes, upper ones first, in the order "1" to "6", "3 pareils", "4 pareils",
-    // "Full", "Suite (4)", "Suite (5)", "KAZOUMI!", "Chance".
-    static const std::array<SheetBox, 13>& sheetBoxes();
+    // The thirteen boxes of the score sheet in the board's own order, "1" to "6" first.
+    using SheetBox = Form1::SheetBox;
+    static const std::array<SheetBox, 13>& sheetBoxes() { return Form1::sheetBoxes; }
     static const SheetBox& sheetBox(const char* button);
 
     BoardDriver();
