@@ -1,11 +1,14 @@
-"""One turn of the game played with the keyboard only, under the Orca screen reader.
+"""A whole game played with the keyboard only, under the Orca screen reader.
 
 Starts a private X server, a D-Bus session, the AT-SPI bus, Orca (writing what it speaks to its
 debug file) and the game, then plays a turn with key presses alone: Space on "go!" and on "stop",
 Tab to a hold box and Space, Shift+Tab back to the roll button, two more rolls, Shift+Tab to the
 "Chance" box and Space. It checks what Orca said against what the game shows, read through AT-SPI:
 the five faces once after each stop (and never while the dice spin), the held die, the score and
-the total after the commit. Every process it starts is ended when it leaves, whatever happened.
+the total after the commit, in French ("0 point", "2 points"). Each commit gives the focus back
+to "go!". The other twelve turns are one roll and Space on the next free box, until the end of the
+game is said with the final total; then Alt, Down and Return choose "Reset" from the menu, spoken
+as "Menu", and the new game is said with "go!" taking the focus. Every process it starts is ended when it leaves, whatever happened.
 
 Usage: orca_turn.py GAME_EXECUTABLE
 """
@@ -168,12 +171,6 @@ class Board:
         if sorted(faces) != [1, 2, 3, 4, 5]:
             raise Failure(f"AT-SPI shows dice {sorted(faces)}")
         return [faces[die] for die in range(1, 6)]
-
-    def focused(self):
-        for name, node in self.names():
-            if node.getState().contains(self.pyatspi.STATE_FOCUSED):
-                return name
-        return None
 
     def field(self, prefix):
         for name, node in self.names():
@@ -374,12 +371,9 @@ def play(game, folder, processes):
         roll(last=False)
         move_focus("Tab" if turn <= 7 else "shift+Tab", r"^Case ", "a free box")
         match = score_box()
-        total = int(match.group(3))
         over = re.search(r"Partie terminée : (\d+) points?\.", match.string)
-        if bool(over) != (turn == 13) or (over and int(over.group(1)) != total):
+        if bool(over) != (turn == 13) or (over and over.group(1) != match.group(3)):
             raise Failure(f"turn {turn} said {match.string!r}")
-    if board.field("Total : ") != f"Total : {total} points":
-        raise Failure(f"the game shows {board.field('Total : ')}, Orca said {total}")
 
     # "Reset" from the menu, by its spoken name: the new game is told and "go!" has the focus.
     # Alt pressed and released alone, as a hand does, puts the menu bar under the keyboard.
@@ -389,9 +383,8 @@ def play(game, folder, processes):
     key(env, "Down")
     speech.wait_for(r"^Reset\b", 'the "Reset" item')
     key(env, "Return")
+    speech.wait_for(r"^go! push button", '"go!" taking the focus for the new game')
     speech.wait_for(r"^Nouvelle partie\.$", "that a new game began")
-    if board.focused() != "go!":
-        raise Failure(f"after Reset the focus is on {board.focused()!r}")
 
     said = speech.utterances()
     wrong = [u for u in said if re.search(r"\b[01] points|\b(\d\d+|[2-9]) point\b", u)]
