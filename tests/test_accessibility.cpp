@@ -4,7 +4,9 @@
 #include "widgets/imagebox.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QMenuBar>
 #include <QTest>
 
 namespace {
@@ -36,10 +38,16 @@ private slots:
     void totalsReportTheirValue();
     void helpAndAboutWindowsAreNamed();
     void aboutPicturesCanBePressed();
+    void focusStaysOnTheBoard();
 };
 
+// The menu too, by a word: its caption is "    [[Menu]]".
 void AccessibilityTest::everyControlHasAName() {
     BoardDriver board;
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(board.form().menuBar());
+    QCOMPARE(bar->child(0)->text(QAccessible::Name), QStringLiteral("Menu"));
+    QCOMPARE(static_cast<QAction*>(bar->child(0)->object())->text(),
+             QStringLiteral("    [[Menu]]"));
     for (QAbstractButton* control : board.form().findChildren<QAbstractButton*>()) {
         if (control->isVisibleTo(&board.form())) // not the menu bar's hidden overflow button
             QVERIFY2(!spokenName(control).isEmpty(), qPrintable(control->objectName()));
@@ -99,15 +107,15 @@ void AccessibilityTest::scoreFields_data() {
     QTest::newRow("par3") << "par3"
                           << "Label3par"
                           << "Case 3 pareils"
-                          << "Case 3 pareils : 0 points";
+                          << "Case 3 pareils : 0 point";
     QTest::newRow("suit4") << "suit4"
                            << "Labels4"
                            << "Case Suite (4)"
-                           << "Case Suite (4) : 0 points";
+                           << "Case Suite (4) : 0 point";
     QTest::newRow("kazoumi") << "kazoumi"
                              << "Labelkaz"
                              << "Case KAZOUMI!"
-                             << "Case KAZOUMI! : 0 points";
+                             << "Case KAZOUMI! : 0 point";
     QTest::newRow("chance") << "chance"
                             << "Labelchance"
                             << "Case Chance"
@@ -132,7 +140,7 @@ void AccessibilityTest::scoreFields() {
 
 void AccessibilityTest::totalsReportTheirValue() {
     BoardDriver board;
-    QCOMPARE(spokenName(board.label("Label11")), QStringLiteral("Total : 0 points"));
+    QCOMPARE(spokenName(board.label("Label11")), QStringLiteral("Total : 0 point"));
     board.roll({5, 5, 2, 5, 1});
     board.clickBox("cinq");
     QCOMPARE(spokenName(board.label("Label9")), QStringLiteral("Sous-total : 15 points"));
@@ -171,6 +179,27 @@ void AccessibilityTest::aboutPicturesCanBePressed() {
         QAccessibleActionInterface::pressAction());
     QVERIFY(!die->isHidden());
     QVERIFY(photo->isHidden());
+}
+
+// Space on a box, then on "go!": the focus never ends on a disabled control or on none. A new game
+// starts at "go!", or at the first box when no roll is left.
+void AccessibilityTest::focusStaysOnTheBoard() {
+    BoardDriver board;
+    QApplication::setActiveWindow(&board.form());
+    QVERIFY(QTest::qWaitForWindowActive(&board.form()));
+    QVERIFY(!board.rollButton()->accessibleDescription().isEmpty());
+    board.roll({1, 2, 3, 4, 5});
+    board.button("six")->setFocus();
+    QTest::keyClick(board.button("six"), Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), board.rollButton());
+    QCoreApplication::processEvents(); // the description, said once, is gone
+    QVERIFY(board.rollButton()->accessibleDescription().isEmpty());
+    board.triggerMenu("reset");
+    QCOMPARE(QApplication::focusWidget(), board.rollButton());
+    for (int roll = 0; roll < 3; ++roll)
+        board.roll({6, 6, 6, 6, 6});
+    board.triggerMenu("reset");
+    QCOMPARE(QApplication::focusWidget(), board.button("un"));
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -6,7 +6,11 @@
 #include <QAbstractButton>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 
 namespace accessibility {
 
@@ -19,6 +23,7 @@ constexpr char scoreFieldProperty[] = "accessibleScoreField";
 constexpr char emptyFieldProperty[] = "accessibleEmptyField";
 constexpr char heldDieProperty[] = "accessibleHeldDie";
 constexpr char boxFieldProperty[] = "accessibleBoxField";
+constexpr char menuNameProperty[] = "accessibleMenuName";
 
 class DieInterface : public QAccessibleWidget {
 public:
@@ -115,6 +120,67 @@ private:
     QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
+// A menu's title in the menu bar, with a name of its own: Qt names it after its caption, which
+// can be no word at all. Otherwise it is the menu bar's item as Qt makes it: it opens its menu.
+class MenuTitleInterface : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    explicit MenuTitleInterface(QAction* title) : m_title(title) {}
+
+    bool isValid() const override { return m_title && menuBar(); }
+    QObject* object() const override { return m_title; }
+    QWindow* window() const override { return menuBar()->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(menuBar());
+    }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(m_title->menu()) : nullptr;
+    }
+    int childCount() const override { return 1; }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == m_title->menu() ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? m_title->property(menuNameProperty).toString() : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        const QMenuBar* bar = menuBar();
+        const QRect inBar = bar->actionGeometry(m_title);
+        return {bar->mapToGlobal(inBar.topLeft()), inBar.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        const QMenuBar* bar = menuBar();
+        s.invisible = !bar->isVisible();
+        s.focused = bar->activeAction() == m_title;
+        s.disabled = !m_title->isEnabled();
+        s.hasPopup = true;
+        return s;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+    QStringList actionNames() const override { return {showMenuAction()}; }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() && m_title->isEnabled())
+            menuBar()->setActiveAction(m_title);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QMenuBar* menuBar() const {
+        return m_title && m_title->menu() ? qobject_cast<QMenuBar*>(m_title->menu()->parent())
+                                          : nullptr;
+    }
+
+    QPointer<QAction> m_title;
+};
+
 #if !KAZOUMI_ANNOUNCEMENT_EVENT
 // The announcer, as a notification whose name is the last message said.
 class NotificationInterface : public QAccessibleObject {
@@ -122,22 +188,50 @@ public:
     explicit NotificationInterface(Announcer* announcer) : QAccessibleObject(announcer) {}
 
     QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(object()->parent());
+        return QAccessible::queryAccessibleInterface(announcer()->statusLine());
     }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? static_cast<Announcer*>(object())->message() : QString();
+        return t == QAccessible::Name ? announcer()->message() : QString();
     }
     QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+
+private:
+    Announcer* announcer() const { return static_cast<Announcer*>(object()); }
+};
+
+// Orca 43 says "notification" before the message, unless the notification lies in a status bar,
+// as the messages of a window's status line do: the announcer's notification lies in a status
+// bar of its own, which nothing shows and the window does not count among its children.
+class StatusLineInterface : public QAccessibleObject {
+public:
+    explicit StatusLineInterface(QObject* line) : QAccessibleObject(line) {}
+
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(object()->parent()->parent());
+    }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(object()->parent()) : nullptr;
+    }
+    int childCount() const override { return 1; }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == object()->parent() ? 0 : -1;
+    }
+    QString text(QAccessible::Text) const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
     QAccessible::State state() const override { return {}; }
 };
 #endif
 
 // The program's one accessibility factory: every interface above, for the objects marked for it.
 QAccessibleInterface* makeInterface(const QString&, QObject* object) {
+    if (auto* title = qobject_cast<QAction*>(object);
+        title && title->property(menuNameProperty).isValid())
+        return new MenuTitleInterface(title);
     if (auto* die = qobject_cast<ImageBox*>(object); die && die->property(dieProperty).isValid())
         return new DieInterface(die);
     if (auto* picture = qobject_cast<ImageBox*>(object);
@@ -153,6 +247,9 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
 #if !KAZOUMI_ANNOUNCEMENT_EVENT
     if (auto* announcer = qobject_cast<Announcer*>(object))
         return new NotificationInterface(announcer);
+    if (auto* announcer = qobject_cast<Announcer*>(object->parent());
+        announcer && announcer->statusLine() == object)
+        return new StatusLineInterface(object);
 #endif
     return nullptr;
 }
@@ -191,6 +288,11 @@ void describeBox(QAbstractButton* box, const QString& fieldName, const QString& 
     box->setAccessibleName(name);
 }
 
+void nameMenu(QMenu* menu, const QString& name) {
+    menu->menuAction()->setProperty(menuNameProperty, name);
+    menu->setAccessibleName(name);
+}
+
 void nameChanged(QObject* object) {
     QAccessibleEvent event(object, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
@@ -202,9 +304,15 @@ QString dieText(const QString& name, const QString& tag) {
     return QStringLiteral("%1 : %2").arg(name, tag);
 }
 
+// French counts 0 and 1 in the singular: "0 point", "1 point", "2 points".
+QString pointsText(const QString& number) {
+    const bool singular = number == u'0' || number == u'1';
+    return QStringLiteral("%1 %2").arg(number, singular ? QStringLiteral("point")
+                                                        : QStringLiteral("points"));
+}
+
 QString scoreFieldText(const QString& boxName, const QString& score, const QString& whenEmpty) {
-    return QStringLiteral("%1 : %2").arg(
-        boxName, score.isEmpty() ? whenEmpty : QStringLiteral("%1 points").arg(score));
+    return QStringLiteral("%1 : %2").arg(boxName, score.isEmpty() ? whenEmpty : pointsText(score));
 }
 
 QString diceText(const std::array<QString, 5>& tags, const std::array<bool, 5>& held) {
@@ -223,8 +331,14 @@ QString scoreText(const QString& boxName, const QString& score, const QString& b
     QStringList parts{scoreFieldText(boxName, score, QString())};
     if (!bonus.isEmpty())
         parts << bonus;
-    parts << scoreFieldText(QStringLiteral("Total"), total, QStringLiteral("0 points"));
+    parts << scoreFieldText(QStringLiteral("Total"), total, pointsText(QStringLiteral("0")));
     return parts.join(QStringLiteral(". ")) + u'.';
+}
+
+QString newGameText() { return QStringLiteral("Nouvelle partie."); }
+
+QString gameOverText(const QString& total) {
+    return QStringLiteral("Partie terminée : %1.").arg(pointsText(total));
 }
 
 } // namespace accessibility

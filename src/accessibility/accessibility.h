@@ -7,6 +7,7 @@
 class ImageBox;
 class QAbstractButton;
 class QLabel;
+class QMenu;
 class QObject;
 
 // What assistive technology is told about the board. The texts are computed when a screen reader
@@ -33,12 +34,17 @@ void describeBox(QAbstractButton* box, const QString& fieldName, const QString& 
 // A score field: the box's name followed by its score, or by `whenEmpty` (that the box is still
 // free, or that a total is still 0).
 void describeScoreField(QLabel* field, const QString& boxName, const QString& whenEmpty);
+// A menu of the menu bar, named `name` for assistive technology whatever its caption; described
+// before it is added to the menu bar.
+void nameMenu(QMenu* menu, const QString& name);
 
 // Tells assistive technology that the text of a control computed above has changed, so that no
 // stale copy of it is read out.
 void nameChanged(QObject* object);
 
 // The texts themselves, for the interfaces and their tests.
+// A number of points in French: "0 point", "1 point", "2 points".
+QString pointsText(const QString& number);
 QString dieText(const QString& name, const QString& tag);
 QString scoreFieldText(const QString& boxName, const QString& score, const QString& whenEmpty);
 // The five faces after a roll, the held dice marked: "Dés : 3, 5 gardé, 5 gardé, 2, 6."
@@ -49,5 +55,9 @@ QString rollsUsedUpText();
 // when this score earned it.
 QString scoreText(const QString& boxName, const QString& score, const QString& bonus,
                   const QString& total);
+// Said when "Reset" starts a new game, and when the last box is used: "Partie terminée : 211
+// points." The game shows neither on screen.
+QString newGameText();
+QString gameOverText(const QString& total);
 
 } // namespace accessibility

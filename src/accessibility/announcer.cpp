@@ -6,6 +6,9 @@
 
 Announcer::Announcer(QWidget* window) : QObject(window) {
     setObjectName(QStringLiteral("announcer"));
+#if !KAZOUMI_ANNOUNCEMENT_EVENT
+    m_statusLine = new QObject(this);
+#endif
 }
 
 void Announcer::say(const QString& text) {

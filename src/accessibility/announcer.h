@@ -3,9 +3,11 @@
 #include <QObject>
 #include <QStringList>
 
-// Qt 6.8 brought an announcement event, which screen readers speak whatever has the focus. Before
-// it, the announcer plays a notification that shows up with the message as its name (the
-// accessibility factory gives it that interface): a notification showing is spoken the same way.
+// Qt 6.8 brought an announcement event, which screen readers speak whatever has the focus, as it
+// is (Orca 48 puts no word of its own before it). Before it, the announcer plays a notification
+// that shows up with the message as its name (the accessibility factory gives it that interface):
+// a notification showing is spoken the same way, and without the word "notification" before it
+// when it lies in a status bar (Orca 43), which the factory makes it do.
 // And before it, the event that tells a new name reaches AT-SPI without the name, which a screen
 // reader then does not speak: a focused button's new caption is said through the announcer too.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
@@ -34,10 +36,13 @@ public:
 
     // The last message said, as the screen reader reads it.
     const QString& message() const { return m_message; }
+    // Where the message shows for assistive technology when Qt has no announcement event.
+    QObject* statusLine() const { return m_statusLine; }
 
 private:
     void flush();
 
     QStringList m_pending;
     QString m_message;
+    QObject* m_statusLine = nullptr;
 };

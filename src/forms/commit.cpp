@@ -10,6 +10,8 @@
 // Ends the turn: shows the score and the totals, uses the box up, and brings the board back to
 // the start of a turn. The dice and their spin are left as they are.
 void Form1::commitscore(QPushButton* box, QLabel* label, int score, bool upper) {
+    // Everything but the roll button goes off: the focus moves on to it.
+    QWidget* const focused = takeFocusFrom(focusOrder.mid(1));
     label->setText(QString::number(score));
     if (upper) {
         uppertotal += score;
@@ -25,7 +27,9 @@ void Form1::commitscore(QPushButton* box, QLabel* label, int score, bool upper) 
     const bool hadBonus = !lblbonus->isHidden();
     if (upper)
         checkbonus();
+    passFocusOn(focused);
     tellScore(box, label, !hadBonus && !lblbonus->isHidden());
+    tellGameOver();
 }
 
 // Given once a game, at the first upper commit that brings the upper boxes to the bonus

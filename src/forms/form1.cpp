@@ -12,10 +12,12 @@
 #include "widgets/twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPushButton>
@@ -76,8 +78,11 @@ void Form1::buildWindow() {
 }
 
 void Form1::buildMenu() {
-    menu = menuBar()->addMenu(QStringLiteral("    [[Menu]]"));
+    // Spoken, the caption's blanks and brackets say nothing: the menu is named "Menu".
+    menu = new QMenu(QStringLiteral("    [[Menu]]"), menuBar());
     menu->setObjectName(QStringLiteral("menu"));
+    accessibility::nameMenu(menu, QStringLiteral("Menu"));
+    menuBar()->addMenu(menu);
     menuBar()->setFont(font());
     auto addItem = [this](const char* name, const QString& caption, bool enabled) {
         QAction* item = menu->addAction(caption);
@@ -143,6 +148,17 @@ void Form1::buildDiceArea() {
     Command1->setGeometry(twips(2880, 1920, 975, 375));
     Command1->setAccessibleDescription(QStringLiteral("Lance les dés, puis les arrête"));
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    // A screen reader reads the description with the button each time the focus comes to it,
+    // twice or more a turn: once the player has heard it, it goes.
+    describedRollButton = connect(
+        qApp, &QApplication::focusChanged, this,
+        [this](QWidget* old) {
+            if (old != Command1)
+                return;
+            Command1->setAccessibleDescription(QString());
+            disconnect(describedRollButton);
+        },
+        Qt::QueuedConnection);
 
     // The six face pictures: never shown, they are where every die takes its face from.
     const int lefts[6] = {9120, 9000, 9120, 9120, 9120, 9240};
@@ -254,27 +270,53 @@ void Form1::buildTotals() {
         totalField->setAlignment(Qt::AlignCenter);
         appearance::setColours(totalField, appearance::navy, appearance::darkYellow);
     }
-    accessibility::describeScoreField(Label9, QStringLiteral("Sous-total"),
-                                      QStringLiteral("0 points"));
-    accessibility::describeScoreField(Label11, QStringLiteral("Total"), QStringLiteral("0 points"));
+    const QString none = accessibility::pointsText(QStringLiteral("0"));
+    accessibility::describeScoreField(Label9, QStringLiteral("Sous-total"), none);
+    accessibility::describeScoreField(Label11, QStringLiteral("Total"), none);
 }
 
 void Form1::setFocusOrder() {
     // The roll button, then down each column of the sheet, left to right, with the hold boxes
     // (last die first) after the upper boxes.
-    QList<QWidget*> order{Command1};
+    focusOrder = {Command1};
     for (int column = 0; column < 3; ++column) {
         for (const SheetBox& box : sheetBoxes) {
             if (box.column == column)
-                order.append(buttonOf(box));
+                focusOrder.append(buttonOf(box));
         }
         if (column == 0) {
             for (int n = 4; n >= 0; --n)
-                order.append(Check1[n]);
+                focusOrder.append(Check1[n]);
         }
     }
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    for (qsizetype i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+}
+
+// A step that disables controls (a commit, "go!", a new game) first takes the focus from the
+// control it will disable: Qt would pass the focus on to the next control each time the focused
+// one is disabled, and a screen reader would read each of them on the way, disabled, or the
+// focus would end on none when a whole frame goes off at once.
+QWidget* Form1::takeFocusFrom(const QList<QWidget*>& disabled) {
+    QWidget* focused = focusWidget();
+    if (focused && disabled.contains(focused))
+        focused->clearFocus();
+    return focused;
+}
+
+// Once the step is done, a control that lost the focus hands it on along the focus order, from
+// itself and round, to the first control that can take it, as Qt does for a disabled control.
+void Form1::passFocusOn(QWidget* from) {
+    if (QWidget* focused = focusWidget(); focused && focused->isEnabled())
+        return;
+    const qsizetype start = std::max<qsizetype>(focusOrder.indexOf(from), 0);
+    for (qsizetype i = 0; i < focusOrder.size(); ++i) {
+        QWidget* control = focusOrder[(start + i) % focusOrder.size()];
+        if (control->isEnabled()) {
+            control->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void Form1::Form_Load() { Frame1->setEnabled(false); }

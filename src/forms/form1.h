@@ -108,6 +108,8 @@ private:
     void buildScoreSheet();
     void buildTotals();
     void setFocusOrder();
+    QWidget* takeFocusFrom(const QList<QWidget*>& disabled);
+    void passFocusOn(QWidget* from);
     void addSheetBox(const SheetBox& box);
     QPushButton* buttonOf(const SheetBox& box) const { return this->*box.buttonMember; }
     QLabel* labelOf(const SheetBox& box) const { return this->*box.labelMember; }
@@ -125,6 +127,7 @@ private:
     void tellDice();
     void tellScore(QPushButton* box, QLabel* label, bool bonusEarned);
     void tellNewGame();
+    void tellGameOver();
 
     // Unticks every hold box and disables them all, as a turn or a game ends.
     void releaseHolds();
@@ -142,6 +145,8 @@ private:
     int rolls = 0;
 
     Announcer* announcer = nullptr;
+    QList<QWidget*> focusOrder;
+    QMetaObject::Connection describedRollButton;
     QWidget* client = nullptr;
     QFrame* Frame1 = nullptr;
     QFrame* Frame2 = nullptr;

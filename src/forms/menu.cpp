@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 void Form1::reset_Click() {
+    takeFocusFrom(focusOrder);
     for (const SheetBox& box : sheetBoxes)
         labelOf(box)->clear();
     Label9->clear();
@@ -22,6 +23,8 @@ void Form1::reset_Click() {
     rolls = 0;
     boxscore = 0;
     releaseHolds();
+    // A new game starts at the roll button, or at the first box when no roll is left.
+    passFocusOn(Command1);
     tellNewGame();
 }
 

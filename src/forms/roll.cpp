@@ -13,12 +13,14 @@
 void Form1::Command1_Click() {
     const QString caption = Command1->text();
     if (caption == QLatin1String("go!")) {
+        QWidget* const focused = takeFocusFrom(QList<QWidget*>(Check1.begin(), Check1.end()));
         // Every die whose timer is enabled (not held) starts spinning.
         for (IntervalTimer* timer : dieTimers)
             timer->setInterval(gamenumbers::spinInterval);
         for (QCheckBox* hold : Check1)
             hold->setEnabled(false);
         Command1->setText(QStringLiteral("stop"));
+        passFocusOn(focused);
         announcer->sayCaption(Command1);
     } else if (caption == QLatin1String("stop")) {
         // A die stopped before its first tick would show five pips and count as nothing: throw
@@ -36,7 +38,8 @@ void Form1::Command1_Click() {
         ++rolls;
         if (rolls == gamenumbers::rollsPerTurn)
             Command1->setEnabled(false);
-        announcer->sayCaption(Command1);
+        // The button's caption is "go!" again, but the dice are what the player waits for: they
+        // are said on their own.
         tellDice();
     }
 }

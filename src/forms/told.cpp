@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -47,4 +48,17 @@ void Form1::tellNewGame() {
         return;
     for (const SheetBox& box : sheetBoxes)
         accessibility::nameChanged(buttonOf(box));
+    announcer->say(accessibility::newGameText());
+}
+
+// Once the last box is used, the game is over: nothing on screen says it, but a player who does
+// not see the sheet is told, with the final total.
+void Form1::tellGameOver() {
+    if (!QAccessible::isActive())
+        return;
+    for (const SheetBox& box : sheetBoxes) {
+        if (buttonOf(box)->isEnabledTo(Frame1)) // the sheet itself is off after every commit
+            return;
+    }
+    announcer->say(accessibility::gameOverText(Label11->text()));
 }

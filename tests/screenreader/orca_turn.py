@@ -1,11 +1,15 @@
-"""One turn of the game played with the keyboard only, under the Orca screen reader.
+"""A whole game played with the keyboard only, under the Orca screen reader.
 
 Starts a private X server, a D-Bus session, the AT-SPI bus, Orca (writing what it speaks to its
 debug file) and the game, then plays a turn with key presses alone: Space on "go!" and on "stop",
 Tab to a hold box and Space, Shift+Tab back to the roll button, two more rolls, Shift+Tab to the
 "Chance" box and Space. It checks what Orca said against what the game shows, read through AT-SPI:
 the five faces once after each stop (and never while the dice spin), the held die, the score and
-the total after the commit. Every process it starts is ended when it leaves, whatever happened.
+the total after the commit, in French ("0 point", "2 points"). Each commit gives the focus back
+to "go!". The other twelve turns are one roll and Space on the next free box, until the end of the
+game is said with the final total; then Alt, Down and Return choose "Reset" from the menu, spoken
+as "Menu", and the new game is said with "go!" taking the focus. Every process it starts is
+ended when it leaves, whatever happened.
 
 Usage: orca_turn.py GAME_EXECUTABLE
 """
@@ -23,6 +27,7 @@ from driver.core import WAIT, Failure
 
 # "SPEECH OUTPUT: 'text'", then maybe " voice=name" and the voice's settings in braces.
 UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?(?: ?\{.*\})?\s*$")
+SCORE = r"Case (.+?) : (\d+) points?\.(?: bonus 35 points\.)? Total : (\d+) points?\."
 DICE = re.compile(r"Dés : (\d)( gardé)?, (\d)( gardé)?, (\d)( gardé)?, (\d)( gardé)?, (\d)( gardé)?\.")
 
 
@@ -196,11 +201,16 @@ def play(game, folder, session):
     # Third roll: the button is spent, the focus moves on to the score sheet.
     third, _ = roll(last=True)
 
+    def score_box():
+        """Space on the box that has the focus: its score is said, "go!" takes the focus."""
+        key(env, "space")
+        speech.wait_for(r"^go! push button", '"go!" taking the focus back after the commit')
+        return speech.wait_for(SCORE, "the score and the total")
+
     # Shift+Tab back round to the "Chance" box, and score it.
     move_focus("shift+Tab", r"^Case Chance\b", 'the "Chance" box')
-    key(env, "space")
-    match = speech.wait_for(r"Case Chance : (\d+) points\. Total : (\d+) points\.",
-                            "the score and the total")
+    match = score_box()
+    match = re.search(r"Case Chance : (\d+) points\. Total : (\d+) points\.", match.string)
     score, total = int(match.group(1)), int(match.group(2))
     expected = sum(int(face) for face in third)
     if score != expected or total != expected:
@@ -209,7 +219,31 @@ def play(game, folder, session):
     if shown != (f"Case Chance : {score} points", f"Total : {total} points"):
         raise Failure(f"the game shows {shown}")
 
+    # The rest of the game: a roll and the next free box, Tab to the upper boxes first, then
+    # Shift+Tab to the lower ones, until the end is told with the total.
+    for turn in range(2, 14):
+        roll(last=False)
+        move_focus("Tab" if turn <= 7 else "shift+Tab", r"^Case ", "a free box")
+        match = score_box()
+        over = re.search(r"Partie terminée : (\d+) points?\.", match.string)
+        if bool(over) != (turn == 13) or (over and over.group(1) != match.group(3)):
+            raise Failure(f"turn {turn} said {match.string!r}")
+
+    # "Reset" from the menu, by its spoken name: the new game is told and "go!" has the focus.
+    # Alt pressed and released alone, as a hand does, puts the menu bar under the keyboard.
+    subprocess.run(["xdotool", "keydown", "Alt_L", "sleep", "0.3", "keyup", "Alt_L"], env=env,
+                   check=True, timeout=WAIT)
+    speech.wait_for(r"^Menu\b", 'the menu by its name, "Menu"')
+    key(env, "Down")
+    speech.wait_for(r"^Reset\b", 'the "Reset" item')
+    key(env, "Return")
+    speech.wait_for(r"^go! push button", '"go!" taking the focus for the new game')
+    speech.wait_for(r"^Nouvelle partie\.$", "that a new game began")
+
     said = speech.utterances()
+    wrong = [u for u in said if re.search(r"\b[01] points|\b(\d\d+|[2-9]) point\b", u)]
+    if wrong or sum("Partie terminée" in u for u in said) != 1:
+        raise Failure(f"French counts or the end said wrong: {wrong}")
     told = [utterance for utterance in said if DICE.search(utterance)]
     if len(told) != stops:
         raise Failure(f"{stops} stops, but the faces were said {len(told)} times: {told}")
@@ -232,7 +266,7 @@ def main():
             for utterance in Speech(os.path.join(folder, "orca-debug.txt")).utterances():
                 print(f"  {utterance}")
             return 1
-    print("What Orca said, one keyboard-only turn:")
+    print("What Orca said, one keyboard-only game and a new one:")
     for utterance in said:
         print(f"  SPEECH OUTPUT: '{utterance}'")
     return 0
