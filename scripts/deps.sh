@@ -7,8 +7,10 @@ KAZOUMI_BUILD_PACKAGES=(g++ make cmake qt6-base-dev fonts-liberation2)
 # What playing adds: Qt's Wayland plugin, so that on a Wayland desktop the game runs natively
 # rather than through XWayland.
 KAZOUMI_PLAY_PACKAGES=(qt6-wayland)
-# What the tests add: the tools that build and check the Debian package.
-KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
+# What the tests add: the tools that build and check the Debian package (Debian's checker
+# lintian among them), and reuse, which checks that every file says its licence; git gives the
+# last commit's time to the package's files.
+KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian reuse git)
 # What the packaging test adds to compile the Windows executable's version record and icon: the
 # MinGW-w64 resource compiler, and the C compiler whose preprocessor it runs on <winver.h> (the
 # POSIX-threads one, which the Windows build uses too).
