@@ -8,11 +8,13 @@ KAZOUMI_BUILD_PACKAGES=(g++ make cmake qt6-base-dev fonts-liberation2)
 # What playing adds: Qt's Wayland plugin, so that on a Wayland desktop the game runs natively
 # rather than through XWayland.
 KAZOUMI_PLAY_PACKAGES=(qt6-wayland)
-# What the tests add: the tools that build and check the Debian package, Debian's Python for the
-# script checks, and what keeps the code's habits: clang-format (19, as both Debian 12 and 13
-# have it), shellcheck and pyflakes.
-KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream python3 clang-format-19
-    shellcheck pyflakes3)
+# What the tests add: the tools that build and check the Debian package (Debian's checker
+# lintian among them), reuse, which checks that every file says its licence, and git, which gives
+# the last commit's time to the package's files; Debian's Python for the script checks; and what
+# keeps the code's habits: clang-format (19, as both Debian 12 and 13 have it), shellcheck and
+# pyflakes.
+KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian reuse git python3
+    clang-format-19 shellcheck pyflakes3)
 # What the packaging test adds to compile the Windows executable's version record and icon: the
 # MinGW-w64 resource compiler, and the C compiler whose preprocessor it runs on <winver.h> (the
 # POSIX-threads one, which the Windows build uses too).
