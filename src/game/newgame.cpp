@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // New game, the upper bonus, and the end of the program.
 
 #include "scoring/gamenumbers.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu items that open the help and about windows, and the end of those windows.
 
 #include "form1.h"

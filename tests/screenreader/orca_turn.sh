@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Kazoumi developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs orca_turn.py with Debian's own Python, which has the AT-SPI bindings. Without the tools it
 # needs the test is skipped (77) on a developer's machine, but fails in CI, where scripts/test
 # installs them.
