@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program and times it from outside, the same way for any program:
 //
 //   mapwatch [--rss-after MILLISECONDS] COMMAND [ARGUMENT...]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Micro-benchmarks of the game's hot paths, each beside what the same step costs the floor
 // program where it has one: a die's tick, a whole frame of five ticks and the repaint, building
 // the window, the thirteen box rules and a commit. Run with QT_QPA_PLATFORM=offscreen (the main

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Kazoumi developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64, the variant with POSIX threads
 # (std::thread and std::mutex need them). Used for the static Qt and for the game alike.
 set(CMAKE_SYSTEM_NAME Windows)

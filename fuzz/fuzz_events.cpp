@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The player's actions as bytes: every byte is one event of the alphabet the random sequence test
 // draws from (its code modulo the alphabet's size), and every throw an event makes takes the next
 // byte as its face. The events are played on the real windows and checked against the same model

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replays inputs of the event fuzzer without libFuzzer: each argument is a file, or a folder whose
 // files are replayed in name order. Any build can run the corpus this way.
 

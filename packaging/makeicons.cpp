@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the die icon into files, with the game's own picture code:
 //   kazoumi-icons OUTPUT-FOLDER SIZE...   one PNG a size, each drawn for its size
 //   kazoumi-icons --ico FILE              the 32 x 32, 16-colour icon of the Windows executable

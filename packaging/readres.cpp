@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints what a compiled Windows resource file (.res) holds, so the packaging check can see the
 // executable's icon and version record without a Windows machine:
 //   kazoumi-readres FILE.res

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Kazoumi developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # shellcheck shell=bash disable=SC2034 # the lists are read by the scripts that source this file
 # Sourced by the scripts in this folder: installs the Debian packages a task needs when they are
 # missing (as root through apt-get), or tells the user the one line that would.

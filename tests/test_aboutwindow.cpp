@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The about window: the photo built into the program, the two pictures that swap on a click,
 // the note nobody can edit, and the window's life as a single modeless window.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Scoring a box through the real board: the score goes into the box's own label and into the
 // totals, the box is used up, and the board returns to the start of a turn, leaving dice that
 // still spin spinning.

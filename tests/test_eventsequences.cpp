@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any sequence of clicks and ticks keeps the game sound. Random sequences drawn from everything a
 // player can do (the game window's buttons and hold boxes, enabled or not, single ticks of the
 // dice, the menu, the help and about windows' buttons, pictures and close boxes, and the two ways

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help window: its text, which nobody can edit, and its life as a single modeless window.
 
 #include "forms/form2.h"

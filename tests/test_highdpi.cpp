@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // On a screen at twice the density, the dice and their frames are drawn at that resolution, not
 // blown up from their 1x pictures.
 

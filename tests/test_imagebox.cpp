@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An image box leaves out of a repaint only what would not have shown: the parts of its picture
 // that are fully transparent. What a spinning die leaves on screen is what a full repaint draws.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The die timers tick exactly while their interval is non-zero and they are enabled.
 
 #include "widgets/intervaltimer.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The die pictures: pips where the board expects them, drawn as shaded blue balls with their
 // shadows, sharp at every size; the gold frame; and the window icon in the sixteen colours.
 

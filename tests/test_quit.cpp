@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Closing the game window and "Quitter" both end the program: the event loop the program runs in
 // returns at once with 0, even while another window of the program is still open and while the
 // dice spin.

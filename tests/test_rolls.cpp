@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rolling: the board's states through a turn, the dice's faces, and the random source's guard.
 
 #include "rules/gamenumbers.h"

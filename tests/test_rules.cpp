@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The thirteen scoring rules. Every rule is checked over all throws of five dice against a second
 // formulation written another way, the figures over the 7,776 ordered throws against counts
 // worked out by hand, and the rule book's examples one by one.

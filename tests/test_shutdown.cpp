@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ending the program at any moment ends it cleanly. Each case starts this test again as a child
 // process that runs the game as main() does (an application, the game window with the system's
 // random source, the event loop), plays a few steps in that event loop while the dice spin under

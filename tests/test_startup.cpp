@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board as the program starts: every widget in its start state, the window fixed, the menu
 // complete, and nothing moving until the player presses "go!".
 

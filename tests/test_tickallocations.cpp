@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A spinning die allocates nothing: 10,000 ticks, delivered the way the event loop delivers them,
 // make no call to the allocator from the program's own code. Qt's repaint scheduling and painting
 // do allocate; the test reports how much, and checks that the game adds nothing to what the same

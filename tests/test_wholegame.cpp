@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole games played through the board: thirteen turns with holds and rerolls, the upper bonus,
 // what "Reset" leaves at any point of a turn, and the board once every box is used.
 

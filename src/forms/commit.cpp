@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing a score into a box, the upper bonus, and the thirteen boxes that do it.
 
 #include "form1.h"

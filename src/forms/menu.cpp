@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu: a new game, the help and about windows, and the end of the program.
 
 #include "form1.h"

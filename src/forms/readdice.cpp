@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the score sheet reads the five dice. A die never thrown shows no face (0) to every reading.
 
 #include "form1.h"

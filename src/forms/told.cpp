@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game tells a screen reader as it moves on: the controls' texts are read when asked,
 // but a screen reader speaks a change only when it is told of one.
 

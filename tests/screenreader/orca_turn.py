@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Kazoumi developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A whole game played with the keyboard only, under the Orca screen reader.
 
 Starts a private X server, a D-Bus session, the AT-SPI bus, Orca (writing what it speaks to its

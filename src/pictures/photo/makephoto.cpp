@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kazoumi developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Paints the author's photo for the about window and writes it as a baseline colour JPEG:
 //   makephoto <output.jpg> [<decoded.png>]
 // The build runs it once; the game carries the JPEG it writes and decodes that at run time. A
