@@ -1,0 +1,46 @@
+# SPDX-FileCopyrightText: 2026 The Kazoumi developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Where the game's widgets are, for the checks that click them (board.json, one file).
+
+In board.json, pixels at 96 dpi: "board" holds points (x, y) and areas (x, y, width, height) of
+the board's client area, the `client_height` rows below the menu bar, whose height varies with
+the platform; "help" and "about" hold those of the other two windows; the menu opens with a
+click on "menu_title" and its items are chosen with the keys in "menu_items"."""
+
+import json
+import time
+from pathlib import Path
+
+from . import x11
+
+POSITIONS = json.loads((Path(__file__).parent / "board.json").read_text(encoding="utf-8"))
+TITLES = POSITIONS["titles"]
+
+
+class Board:
+    """The game's main window on an X display."""
+
+    def __init__(self, display, window):
+        self.display, self.window = display, window
+
+    def menu_height(self):
+        return x11.height(self.display, self.window) - POSITIONS["client_height"]
+
+    def place(self, name):
+        """A point or an area of the client area, in the window's pixels."""
+        x, y, *size = POSITIONS["board"][name]
+        return (x, y + self.menu_height(), *size)
+
+    def click(self, name):
+        x11.click(self.display, *self.place(name)[:2], window=self.window)
+
+    def choose(self, item, pause=0.5):
+        """Opens the menu with a click on its title and chooses an item with the keyboard."""
+        x11.click(self.display, *POSITIONS["menu_title"], window=self.window)
+        time.sleep(pause)
+        x11.key(self.display, *POSITIONS["menu_items"][item], "Return", delay=100)
+
+
+def click(display, window, where, name):
+    """A click on a widget of the help or about window."""
+    x11.click(display, *POSITIONS[where][name], window=window)
