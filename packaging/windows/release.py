@@ -27,10 +27,13 @@ TOOLCHAIN_LICENCES = {
 
 def linked_sources(qt, link_map):
     """The source files, relative to Qt's source folder, of the objects the linker took from
-    Qt's static libraries."""
+    Qt's static libraries: those compiled and those they include."""
     sources = qt / "share/kazoumi-sources"
-    # Which object each static library holds, and which source each object was compiled from.
-    objects = dict(line.split(" ", 1) for line in (sources / "objects.txt").read_text().splitlines())
+    # Which object each static library holds, and which sources each object was made from.
+    objects = {}
+    for line in (sources / "objects.txt").read_text().splitlines():
+        obj, source = line.split(" ", 1)
+        objects.setdefault(obj, set()).add(source)
     members = {}
     ninja = subprocess.run(["gzip", "-dc", sources / "build.ninja.gz"], check=True,
                            capture_output=True, text=True).stdout
@@ -39,16 +42,12 @@ def linked_sources(qt, link_map):
         if found:
             library = pathlib.PurePosixPath(found[1]).name
             for obj in found[2].split("||")[0].split():
-                if obj in objects:
-                    members.setdefault((library, pathlib.PurePosixPath(obj).name), set()).add(
-                        objects[obj].strip())
+                members.setdefault((library, pathlib.PurePosixPath(obj).name), set()).update(
+                    objects.get(obj, ()))
     linked = set()
     text = link_map.read_text(errors="replace")
     for library, member in set(re.findall(r"([^\s()]+\.a)\(([^\s()]+)\)", text)):
         linked |= members.get((pathlib.PurePosixPath(library).name, member), set())
-    # Qt's own object files (plugin registrations, resources) are linked as they are.
-    for path in set(re.findall(r"\S+/objects-\w+/(\S+?)\.obj\b", text)):
-        linked |= {source for obj, source in objects.items() if obj.endswith(path + ".obj")}
     return linked
 
 
@@ -69,6 +68,10 @@ def linked_attributions(qt, link_map):
     return found
 
 
+def licence(entry):
+    return entry.get("LicenseId") or entry.get("License", "")
+
+
 def licence_text(entry, folder):
     """The licence file of one attribution, led by what it is and whose."""
     copyright = entry.get("Copyright", "")
@@ -76,7 +79,7 @@ def licence_text(entry, folder):
         copyright = "\n".join(copyright)
     lines = [entry["Name"] + (f" {entry['Version']}" if entry.get("Version") else ""),
              entry.get("Homepage", ""), "", copyright.strip(), "",
-             f"Licence : {entry.get('License', '')} ({entry.get('LicenseId', '')})", ""]
+             f"Licence : {licence(entry)}", ""]
     files = entry.get("LicenseFiles", [entry.get("LicenseFile")])
     for name in filter(None, files):
         lines += ["-" * 72, (folder / name).resolve().read_text(errors="replace")]
@@ -118,7 +121,7 @@ def main():
     libraries = ["- Qt " + qt_version + " (LGPL-3.0-only) : licences/Qt.txt"]
     for name, (entry, folder) in sorted(linked_attributions(qt, pathlib.Path(args.map)).items()):
         write_text(stage / f"licences/{name}.txt", licence_text(entry, folder))
-        libraries.append(f"- {entry['Name']} ({entry.get('LicenseId', '')}) : licences/{name}.txt")
+        libraries.append(f"- {entry['Name']} ({licence(entry)}) : licences/{name}.txt")
     for name, path in TOOLCHAIN_LICENCES.items():
         write_text(stage / f"licences/{name}.txt", pathlib.Path(path).read_text())
         libraries.append(f"- le support d'exécution de {name} : licences/{name}.txt")
