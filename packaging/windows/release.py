@@ -11,6 +11,7 @@ import json
 import pathlib
 import re
 import shutil
+import struct
 import subprocess
 import zipfile
 
@@ -104,6 +105,10 @@ def main():
     (stage / "licences").mkdir(parents=True)
 
     subprocess.run(["x86_64-w64-mingw32-strip", "-o", stage / "kazoumi.exe", args.exe], check=True)
+    # strip writes the time into the COFF header that the linker was told to leave at zero.
+    exe = bytearray((stage / "kazoumi.exe").read_bytes())
+    struct.pack_into("<I", exe, struct.unpack_from("<I", exe, 0x3C)[0] + 8, 0)
+    (stage / "kazoumi.exe").write_bytes(exe)
     write_text(stage / "COPYING.txt", pathlib.Path(args.copying).read_text())
 
     sources = qt / "share/kazoumi-sources"
