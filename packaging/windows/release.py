@@ -1,0 +1,173 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Kazoumi developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Makes the Windows release from the cross-built kazoumi.exe: a folder with the stripped
+executable, the game's licence, the licences of Qt and of every third-party library linked into
+the executable, and LISEZMOI.txt; that folder as a zip, the same bytes from the same build; and
+the installer NSIS makes of it (kazoumi.nsi)."""
+
+import argparse
+import json
+import pathlib
+import re
+import shutil
+import struct
+import subprocess
+import zipfile
+
+HERE = pathlib.Path(__file__).resolve().parent
+# The zip's entries all carry this time, so that two builds give the same bytes.
+ZIP_TIME = (2000, 1, 31, 0, 0, 0)
+# Static libraries linked besides Qt, with the Debian files that hold their licences: the MinGW-w64
+# runtime (with its POSIX threads) and GCC's runtime, under its runtime library exception.
+TOOLCHAIN_LICENCES = {
+    "MinGW-w64": "/usr/share/doc/mingw-w64-common/copyright",
+    "GCC": "/usr/share/doc/gcc-mingw-w64-base/copyright",
+}
+
+
+def linked_sources(qt, link_map):
+    """The source files, relative to Qt's source folder, of the objects the linker took from
+    Qt's static libraries: those compiled and those they include."""
+    sources = qt / "share/kazoumi-sources"
+    # Which object each static library holds, and which sources each object was made from.
+    objects = {}
+    for line in (sources / "objects.txt").read_text().splitlines():
+        obj, source = line.split(" ", 1)
+        objects.setdefault(obj, set()).add(source)
+    members = {}
+    ninja = subprocess.run(["gzip", "-dc", sources / "build.ninja.gz"], check=True,
+                           capture_output=True, text=True).stdout
+    for line in ninja.splitlines():
+        found = re.match(r"build (\S+\.a): \S*STATIC_LIBRARY_LINKER\S* (.*)", line)
+        if found:
+            library = pathlib.PurePosixPath(found[1]).name
+            for obj in found[2].split("||")[0].split():
+                members.setdefault((library, pathlib.PurePosixPath(obj).name), set()).update(
+                    objects.get(obj, ()))
+    linked = set()
+    text = link_map.read_text(errors="replace")
+    for library, member in set(re.findall(r"([^\s()]+\.a)\(([^\s()]+)\)", text)):
+        linked |= members.get((pathlib.PurePosixPath(library).name, member), set())
+    return linked
+
+
+def linked_attributions(qt, link_map):
+    """Qt's third-party attributions whose code is in the executable, each with its folder."""
+    sources = qt / "share/kazoumi-sources"
+    linked = linked_sources(qt, link_map)
+    found = {}
+    for attribution in sorted(sources.glob("**/qt_attribution.json")):
+        folder = attribution.parent.relative_to(sources).as_posix()
+        entries = json.loads(attribution.read_text(encoding="utf-8"), strict=False)
+        for entry in entries if isinstance(entries, list) else [entries]:
+            # An entry names its files, or stands for its whole folder.
+            paths = (entry.get("Files") or entry.get("Path") or "").split()
+            prefixes = [f"{folder}/{path}" for path in paths] or [f"{folder}/"]
+            if any(source.startswith(prefix) for source in linked for prefix in prefixes):
+                found[entry["Id"]] = (entry, attribution.parent)
+    return found
+
+
+def licence(entry):
+    return entry.get("LicenseId") or entry.get("License", "")
+
+
+def licence_text(entry, folder):
+    """The licence file of one attribution, led by what it is and whose."""
+    copyright = entry.get("Copyright", "")
+    if isinstance(copyright, list):
+        copyright = "\n".join(copyright)
+    lines = [entry["Name"] + (f" {entry['Version']}" if entry.get("Version") else ""),
+             entry.get("Homepage", ""), "", copyright.strip(), "",
+             f"Licence : {licence(entry)}", ""]
+    files = entry.get("LicenseFiles", [entry.get("LicenseFile")])
+    for name in filter(None, files):
+        lines += ["-" * 72, (folder / name).resolve().read_text(errors="replace")]
+    return "\n".join(line for line in lines) + "\n"
+
+
+def write_text(path, text):
+    """Windows' text files end their lines with CR LF."""
+    path.write_bytes(text.replace("\r\n", "\n").replace("\n", "\r\n").encode("utf-8"))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    for option in ("exe", "map", "qt", "version", "numeric-version", "copying", "icon",
+                   "makensis", "out", "name"):
+        parser.add_argument("--" + option, required=True)
+    args = parser.parse_args()
+    qt = pathlib.Path(args.qt).resolve()
+    out = pathlib.Path(args.out)
+    stage = out / args.name
+    shutil.rmtree(stage, ignore_errors=True)
+    (stage / "licences").mkdir(parents=True)
+
+    subprocess.run(["x86_64-w64-mingw32-strip", "-o", stage / "kazoumi.exe", args.exe], check=True)
+    # strip writes the time into the COFF header that the linker was told to leave at zero.
+    exe = bytearray((stage / "kazoumi.exe").read_bytes())
+    struct.pack_into("<I", exe, struct.unpack_from("<I", exe, 0x3C)[0] + 8, 0)
+    (stage / "kazoumi.exe").write_bytes(exe)
+    write_text(stage / "COPYING.txt", pathlib.Path(args.copying).read_text())
+
+    sources = qt / "share/kazoumi-sources"
+    qt_version = json.loads((qt / "modules/Core.json").read_text())["version"]
+    lgpl = sources / "LICENSES/LGPL-3.0-only.txt"
+    write_text(stage / "licences/Qt.txt", (
+        f"Qt {qt_version} (Qt Core, Qt GUI, Qt Widgets et le module de plate-forme Windows)\n"
+        "https://www.qt.io\n\n"
+        "Copyright (C) The Qt Company Ltd. et les autres contributeurs de Qt.\n\n"
+        "Qt est distribué ici sous la licence publique générale limitée GNU, version 3\n"
+        "(LGPL-3.0-only), ci-dessous ; la GPL version 3 qu'elle complète est dans COPYING.txt.\n"
+        "Qt est lié statiquement à kazoumi.exe : LISEZMOI.txt dit où trouver le source du jeu\n"
+        "et de Qt, et comment refaire le programme avec un autre Qt.\n\n"
+        + "-" * 72 + "\n" + lgpl.read_text()))
+    libraries = ["- Qt " + qt_version + " (LGPL-3.0-only) : licences/Qt.txt"]
+    for name, (entry, folder) in sorted(linked_attributions(qt, pathlib.Path(args.map)).items()):
+        write_text(stage / f"licences/{name}.txt", licence_text(entry, folder))
+        libraries.append(f"- {entry['Name']} ({licence(entry)}) : licences/{name}.txt")
+    for name, path in TOOLCHAIN_LICENCES.items():
+        write_text(stage / f"licences/{name}.txt", pathlib.Path(path).read_text())
+        libraries.append(f"- le support d'exécution de {name} : licences/{name}.txt")
+    readme = (HERE / "LISEZMOI.txt").read_text()
+    for key, value in (("VERSION", args.version), ("QT_VERSION", qt_version),
+                       ("LIBRARIES", "\n".join(libraries))):
+        readme = readme.replace(f"@{key}@", value)
+    write_text(stage / "LISEZMOI.txt", readme)
+
+    files = sorted(path.relative_to(stage).as_posix() for path in stage.rglob("*") if path.is_file())
+    zip_path = out / f"{args.name}.zip"
+    with zipfile.ZipFile(zip_path, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as archive:
+        for name in files:
+            info = zipfile.ZipInfo(f"{args.name}/{name}", ZIP_TIME)
+            info.external_attr = 0o644 << 16
+            info.compress_type = zipfile.ZIP_DEFLATED
+            archive.writestr(info, (stage / name).read_bytes())
+    print(f"wrote {zip_path}")
+
+    # What the installer puts, and so what its uninstaller removes.
+    nsis = out / "nsis"
+    nsis.mkdir(exist_ok=True)
+    install, remove, folders = [], [], set()
+    for name in files:
+        folder, _, base = name.rpartition("/")
+        target = "$INSTDIR" + ("\\" + folder.replace("/", "\\") if folder else "")
+        install += [f'SetOutPath "{target}"', f'File "/oname={base}" "{(stage / name).resolve()}"']
+        remove.append(f'Delete "{target}\\{base}"')
+        if folder:
+            folders.add(target)
+    remove += [f'RMDir "{folder}"' for folder in sorted(folders, reverse=True)]
+    (nsis / "files.nsh").write_text("\n".join(install + ['SetOutPath "$INSTDIR"']) + "\n")
+    (nsis / "unfiles.nsh").write_text("\n".join(remove) + "\n")
+    setup = out / f"{args.name}-setup.exe"
+    subprocess.run([args.makensis, "-V2", "-INPUTCHARSET", "UTF8", f"-DVERSION={args.version}",
+                    f"-DNUMERIC_VERSION={args.numeric_version}", f"-DSTAGE={stage.resolve()}",
+                    f"-DLISTS={nsis.resolve()}",
+                    f"-DICON={pathlib.Path(args.icon).resolve()}",
+                    f"-DOUTFILE={setup.resolve()}", str(HERE / "kazoumi.nsi")], check=True)
+    print(f"wrote {setup}")
+
+
+if __name__ == "__main__":
+    main()
