@@ -121,6 +121,9 @@ void AboutWindowTest::cleanup() {
 }
 
 void AboutWindowTest::photoIsABaselineColourJpeg() {
+#ifdef Q_OS_WIN
+    QSKIP("the Windows build carries the photo as a PNG: its Qt has no JPEG reader");
+#endif
     QFile file(QString::fromLatin1(pictures::photoResource));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const FrameHeader frame = readFrameHeader(file.readAll());
@@ -132,6 +135,9 @@ void AboutWindowTest::photoIsABaselineColourJpeg() {
 }
 
 void AboutWindowTest::photoDecodesInColour() {
+#ifdef Q_OS_WIN
+    QSKIP("the Windows build carries the photo as a PNG: its Qt has no JPEG reader");
+#endif
     QImageReader reader(QString::fromLatin1(pictures::photoResource));
     QCOMPARE(reader.format(), QByteArray("jpeg"));
     const QImage photo = reader.read();

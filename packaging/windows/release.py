@@ -105,9 +105,12 @@ def main():
     (stage / "licences").mkdir(parents=True)
 
     subprocess.run(["x86_64-w64-mingw32-strip", "-o", stage / "kazoumi.exe", args.exe], check=True)
-    # strip writes the time into the COFF header that the linker was told to leave at zero.
+    # strip writes the time into the COFF header that the linker was told to leave at zero, and
+    # the header's checksum over it: both go back to zero (Windows checks the sum of drivers only).
     exe = bytearray((stage / "kazoumi.exe").read_bytes())
-    struct.pack_into("<I", exe, struct.unpack_from("<I", exe, 0x3C)[0] + 8, 0)
+    header = struct.unpack_from("<I", exe, 0x3C)[0]
+    struct.pack_into("<I", exe, header + 8, 0)
+    struct.pack_into("<I", exe, header + 24 + 64, 0)
     (stage / "kazoumi.exe").write_bytes(exe)
     write_text(stage / "COPYING.txt", pathlib.Path(args.copying).read_text())
 
