@@ -207,7 +207,7 @@ def play(game, folder, session):
     def score_box():
         """Space on the box that has the focus: its score is said, "go!" takes the focus."""
         key(env, "space")
-        speech.wait_for(r"^go! push button", '"go!" taking the focus back after the commit')
+        speech.wait_for(r"^go! (push )?button", '"go!" taking the focus back after the commit')
         return speech.wait_for(SCORE, "the score and the total")
 
     # Shift+Tab back round to the "Chance" box, and score it.
@@ -240,7 +240,7 @@ def play(game, folder, session):
     key(env, "Down")
     speech.wait_for(r"^Reset\b", 'the "Reset" item')
     key(env, "Return")
-    speech.wait_for(r"^go! push button", '"go!" taking the focus for the new game')
+    speech.wait_for(r"^go! (push )?button", '"go!" taking the focus for the new game')
     speech.wait_for(r"^Nouvelle partie\.$", "that a new game began")
 
     said = speech.utterances()
