@@ -21,7 +21,6 @@ import os
 import re
 import subprocess
 import sys
-import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
@@ -47,27 +46,20 @@ class Speech:
                 lines = log.read().splitlines()
         except FileNotFoundError:
             return []
-        said = []
-        for line in lines:
-            match = UTTERANCE.search(line)
-            if match:
-                said.append(match.group(1))
-        return said
+        return [match.group(1) for line in lines if (match := UTTERANCE.search(line))]
 
     def wait_for(self, pattern, what):
         """The first utterance after the last one waited for that matches `pattern`."""
-        deadline = time.monotonic() + WAIT
-        while True:
+        def heard():
             said = self.utterances()
             for index in range(self.heard, len(said)):
-                match = re.search(pattern, said[index])
-                if match:
+                if match := re.search(pattern, said[index]):
                     self.heard = index + 1
                     return match
-            if time.monotonic() > deadline:
-                raise Failure(f"Orca did not say {what} (/{pattern}/); since then it said: "
-                              f"{said[self.heard:]}")
-            time.sleep(0.05)
+            return None
+
+        return core.poll(heard, what=lambda: f"Orca did not say {what} (/{pattern}/); since "
+                         f"then it said: {self.utterances()[self.heard:]}")
 
 
 class Board:
@@ -75,16 +67,9 @@ class Board:
 
     def __init__(self, pyatspi):
         self.pyatspi = pyatspi
-        deadline = time.monotonic() + WAIT
-        while True:
-            desktop = pyatspi.Registry.getDesktop(0)
-            apps = [app for app in desktop if app is not None and app.name == "kazoumi"]
-            if apps:
-                self.app = apps[0]
-                return
-            if time.monotonic() > deadline:
-                raise Failure("the game did not show up on the AT-SPI bus")
-            time.sleep(0.1)
+        self.app = core.poll(lambda: next((app for app in pyatspi.Registry.getDesktop(0)
+                                           if app is not None and app.name == "kazoumi"), None),
+                             interval=0.1, what="the game did not show up on the AT-SPI bus")
 
     def names(self):
         """Every accessible name in the game's window, read afresh."""
@@ -120,7 +105,7 @@ class Board:
 
 
 def key(env, name):
-    subprocess.run(["xdotool", "key", name], env=env, check=True, timeout=WAIT)
+    x11.key(env["DISPLAY"], name)
 
 
 def spoken_dice(match):
@@ -156,11 +141,7 @@ def play(game, folder, session):
         speech.wait_for(r"\bstop\b", 'the roll button now reading "stop"')
         # The dice spin: their names change under AT-SPI, and nothing is said of it.
         before = board.faces()
-        deadline = time.monotonic() + WAIT
-        while board.faces() == before:
-            if time.monotonic() > deadline:
-                raise Failure("the dice do not spin")
-            time.sleep(0.02)
+        core.poll(lambda: board.faces() != before, interval=0.02, what="the dice do not spin")
         key(env, "space")
         stops += 1
         match = speech.wait_for(DICE.pattern, "the five faces after the stop")
