@@ -71,6 +71,18 @@ void BoardDriver::triggerMenu(const char* name) {
     item->trigger();
 }
 
+Form2* BoardDriver::openHelp() {
+    triggerMenu("aide");
+    const QList<Form2*> windows = helpWindows();
+    return windows.size() == 1 ? windows.first() : nullptr;
+}
+
+Form3* BoardDriver::openAbout() {
+    triggerMenu("about");
+    const QList<Form3*> windows = aboutWindows();
+    return windows.size() == 1 ? windows.first() : nullptr;
+}
+
 bool BoardDriver::tick(int die) {
     IntervalTimer* dieTimer = timer(die);
     if (!dieTimer->isTicking())
@@ -118,6 +130,13 @@ int BoardDriver::faceOf(int dieIndex) const {
 }
 
 QString BoardDriver::tagOf(int dieIndex) const { return die(dieIndex)->tag(); }
+
+QList<int> BoardDriver::faces() const {
+    QList<int> shown;
+    for (int i = 0; i < 5; ++i)
+        shown << faceOf(i);
+    return shown;
+}
 
 QString BoardDriver::turnState() const {
     auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };

@@ -4,8 +4,11 @@
 #pragma once
 
 #include "forms/form1.h"
+#include "forms/form2.h"
+#include "forms/form3.h"
 #include "scriptedrandom.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -48,6 +51,9 @@ public:
     void clickBox(const char* name) { click(button(name)); }
     void clickHold(int die) { click(hold(die)); }
     void triggerMenu(const char* name);
+    // Opens the help or about window through the menu; returns it if it is the only one.
+    Form2* openHelp();
+    Form3* openAbout();
 
     // Delivers one tick to the die's timer if it is ticking; returns whether it was.
     bool tick(int die);
@@ -65,6 +71,8 @@ public:
     // Face shown by each die by picture (0 for none), and each die's Tag.
     int faceOf(int die) const;
     QString tagOf(int die) const;
+    // The faces of all five dice, die 0 first.
+    QList<int> faces() const;
     int rolls() const { return m_form->property("rolls").toInt(); }
 
     // The turn state in one line, for comparing whole states at once:
@@ -77,3 +85,20 @@ private:
     std::shared_ptr<ScriptedRandom::Script> m_script;
     std::unique_ptr<Form1> m_form;
 };
+
+// The top-level windows of one kind that exist now, shown or not.
+template <typename Window> QList<Window*> topLevelWindows() {
+    QList<Window*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(widget))
+            windows.append(window);
+    }
+    return windows;
+}
+inline QList<Form2*> helpWindows() { return topLevelWindows<Form2>(); }
+inline QList<Form3*> aboutWindows() { return topLevelWindows<Form3>(); }
+
+// Deletes the windows that their close boxes closed, as the event loop does when it comes round.
+inline void runDeferredDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

@@ -3,8 +3,6 @@
 
 #include "eventplayer.h"
 
-#include "forms/form2.h"
-#include "forms/form3.h"
 #include "rules/gamenumbers.h"
 #include "widgets/imagebox.h"
 #include "widgets/intervaltimer.h"
@@ -21,19 +19,7 @@ namespace {
 
 constexpr int upperBoxes = 6;
 
-template <typename Window> QList<Window*> windowsOfKind() {
-    QList<Window*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Window*>(widget))
-            windows.append(window);
-    }
-    return windows;
-}
-
-template <typename Window> Window* onlyWindow() {
-    const QList<Window*> windows = windowsOfKind<Window>();
-    return windows.isEmpty() ? nullptr : windows.first();
-}
+template <typename Window> Window* onlyWindow() { return topLevelWindows<Window>().value(0); }
 
 template <typename Window> WindowState windowState() {
     const auto* window = onlyWindow<Window>();
@@ -52,7 +38,7 @@ void clickCloseBox(QWidget* window) {
     if (!window || !window->isVisible())
         return;
     window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    runDeferredDeletes();
 }
 
 // The scores a box can show at all.
@@ -78,9 +64,6 @@ bool possibleScore(int box, int score) {
 }
 
 } // namespace
-
-QList<Form2*> helpWindows() { return windowsOfKind<Form2>(); }
-QList<Form3*> aboutWindows() { return windowsOfKind<Form3>(); }
 
 void clickAsPlayer(QWidget* widget) {
     QWidget* window = widget->window();
