@@ -180,7 +180,7 @@ void HelpWindowTest::textCannotBeEdited() {
         if (text->toPlainText() != before || text->document()->isModified())
             editedBy << QLatin1String(name);
     }
-    QCOMPARE(editedBy, QStringList());
+    QCOMPARE(editedBy.join(QStringLiteral(", ")), QString());
 }
 
 void HelpWindowTest::dropChangesNothing() {
