@@ -176,19 +176,23 @@ void RollsTest::faceIndexStaysOnTheDie() {
         {"largest below 1", std::nextafter(1.0f, 0.0f), 5},
         {"smallest positive", std::numeric_limits<float>::denorm_min(), 0},
     };
+    QStringList indices, expected;
+    for (const auto& [name, value, index] : values) {
+        indices << QStringLiteral("%1: index %2").arg(name).arg(faceIndex(value));
+        expected << QStringLiteral("%1: index %2").arg(name).arg(index);
+    }
+    QCOMPARE(indices, expected);
+
     BoardDriver board;
     board.clickRoll();
-    QStringList shown, expected;
+    QStringList faces, expectedFaces;
     for (const auto& [name, value, index] : values) {
         board.script().pushValue(value);
         QVERIFY2(board.tick(0), name);
-        shown << QStringLiteral("%1: index %2, face %3")
-                     .arg(name)
-                     .arg(faceIndex(value))
-                     .arg(board.faceOf(0));
-        expected << QStringLiteral("%1: index %2, face %3").arg(name).arg(index).arg(index + 1);
+        faces << QStringLiteral("%1: face %2").arg(name).arg(board.faceOf(0));
+        expectedFaces << QStringLiteral("%1: face %2").arg(name).arg(index + 1);
     }
-    QCOMPARE(shown, expected);
+    QCOMPARE(faces, expectedFaces);
 }
 
 void RollsTest::systemSourceStaysInRange() {
