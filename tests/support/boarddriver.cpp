@@ -27,6 +27,19 @@ BoardDriver::BoardDriver()
     m_form->show();
     if (!QTest::qWaitForWindowExposed(m_form.get()))
         qWarning("the board was never exposed");
+    m_roll = button("Command1");
+    m_sheet = m_form->findChild<QWidget*>(QStringLiteral("Frame1"));
+    for (int i = 0; i < 5; ++i) {
+        m_holds[i] = m_form->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(i));
+        m_dice[i] = m_form->findChild<ImageBox*>(QStringLiteral("Image2(%1)").arg(i));
+        m_timers[i] = m_form->findChild<IntervalTimer*>(QStringLiteral("Timer%1").arg(i + 1));
+    }
+    for (int k = 0; k < 6; ++k)
+        m_faces[k] = m_form->findChild<ImageBox*>(QStringLiteral("Image3(%1)").arg(k));
+    for (int b = 0; b < 13; ++b) {
+        m_boxes[b] = button(sheetBoxes()[b].button);
+        m_scoreLabels[b] = label(sheetBoxes()[b].label);
+    }
 }
 
 QPushButton* BoardDriver::button(const char* name) const {
@@ -39,26 +52,6 @@ QLabel* BoardDriver::label(const char* name) const {
     auto* widget = m_form->findChild<QLabel*>(QLatin1String(name));
     Q_ASSERT_X(widget, "BoardDriver::label", name);
     return widget;
-}
-
-QCheckBox* BoardDriver::hold(int die) const {
-    return m_form->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(die));
-}
-
-ImageBox* BoardDriver::die(int die) const {
-    return m_form->findChild<ImageBox*>(QStringLiteral("Image2(%1)").arg(die));
-}
-
-ImageBox* BoardDriver::face(int index) const {
-    return m_form->findChild<ImageBox*>(QStringLiteral("Image3(%1)").arg(index));
-}
-
-IntervalTimer* BoardDriver::timer(int die) const {
-    return m_form->findChild<IntervalTimer*>(QStringLiteral("Timer%1").arg(die + 1));
-}
-
-QWidget* BoardDriver::sheet() const {
-    return m_form->findChild<QWidget*>(QStringLiteral("Frame1"));
 }
 
 void BoardDriver::click(QWidget* widget) {

@@ -38,12 +38,15 @@ public:
     // Widgets by their names.
     QPushButton* button(const char* name) const;
     QLabel* label(const char* name) const;
-    QCheckBox* hold(int die) const;
-    ImageBox* die(int die) const;
-    ImageBox* face(int index) const;
-    IntervalTimer* timer(int die) const;
-    QPushButton* rollButton() const { return button("Command1"); }
-    QWidget* sheet() const;
+    QCheckBox* hold(int die) const { return m_holds[die]; }
+    ImageBox* die(int die) const { return m_dice[die]; }
+    ImageBox* face(int index) const { return m_faces[index]; }
+    IntervalTimer* timer(int die) const { return m_timers[die]; }
+    QPushButton* rollButton() const { return m_roll; }
+    QWidget* sheet() const { return m_sheet; }
+    // The button and the score label of box `b` of the sheet, in the sheet's order.
+    QPushButton* box(int b) const { return m_boxes[b]; }
+    QLabel* scoreLabel(int b) const { return m_scoreLabels[b]; }
 
     // A left click in the middle of the widget, as the player makes it.
     void click(QWidget* widget);
@@ -84,6 +87,15 @@ public:
 private:
     std::shared_ptr<ScriptedRandom::Script> m_script;
     std::unique_ptr<Form1> m_form;
+    // The widgets that change as the game goes, looked up once.
+    QPushButton* m_roll = nullptr;
+    QWidget* m_sheet = nullptr;
+    std::array<QCheckBox*, 5> m_holds{};
+    std::array<ImageBox*, 5> m_dice{};
+    std::array<IntervalTimer*, 5> m_timers{};
+    std::array<ImageBox*, 6> m_faces{};
+    std::array<QPushButton*, 13> m_boxes{};
+    std::array<QLabel*, 13> m_scoreLabels{};
 };
 
 // The top-level windows of one kind that exist now, shown or not.

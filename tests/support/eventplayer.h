@@ -37,13 +37,10 @@ public:
     QStringList brokenRules() const;
 
 private:
-    struct Widgets;
-
     void deliver(const Event& event);
     QStringList endTheProgram(const Event& event);
 
     std::unique_ptr<BoardDriver> m_board;
-    std::unique_ptr<Widgets> m_widgets;
     BoardModel m_model;
     bool m_ended = false;
 };
