@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Rolling: the board's states through a turn, the dice's faces, and the random source's guard.
-// Which dice "stop" throws is checked step by step in test_eventsequences' hand-written sequences.
 
 #include "rules/gamenumbers.h"
 #include "support/boarddriver.h"
@@ -45,6 +44,8 @@ private slots:
     void clicksAfterThirdRollChangeNothing();
     void tickThrowsTheScriptedFace();
     void pictureAndTagAlwaysAgree();
+    void stopBeforeFirstTickThrowsEveryDie();
+    void stopThrowsOnlyDiceNeverThrown();
     void diceFlickerIndependently();
     void faceIndexStaysOnTheDie();
     void systemSourceStaysInRange();
@@ -114,6 +115,38 @@ void RollsTest::pictureAndTagAlwaysAgree() {
                 QCOMPARE(board.tagOf(i), QString::number(board.faceOf(i)));
         }
     }
+}
+
+void RollsTest::stopBeforeFirstTickThrowsEveryDie() {
+    BoardDriver board;
+    for (int face : {6, 2, 4, 1, 3})
+        board.script().pushFace(face);
+    board.clickRoll();
+    board.clickRoll();
+    QCOMPARE(board.faces(), QList<int>({6, 2, 4, 1, 3}));
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(board.tagOf(i), QString::number(board.faceOf(i)));
+    QCOMPARE(board.script().drawn, 5);
+    QCOMPARE(board.rolls(), 1);
+}
+
+void RollsTest::stopThrowsOnlyDiceNeverThrown() {
+    BoardDriver board;
+    board.clickRoll();
+    board.script().pushFace(5);
+    board.script().pushFace(2);
+    QVERIFY(board.tick(1));
+    QVERIFY(board.tick(3));
+    for (int face : {1, 3, 6})
+        board.script().pushFace(face);
+    board.clickRoll();
+    QCOMPARE(board.script().drawn, 5);
+    QCOMPARE(board.faces(), QList<int>({1, 5, 3, 2, 6}));
+
+    // On later rolls every die has been thrown, so "stop" draws nothing.
+    board.clickRoll();
+    board.clickRoll();
+    QCOMPARE(board.script().drawn, 5);
 }
 
 void RollsTest::diceFlickerIndependently() {

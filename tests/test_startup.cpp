@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The board as the program starts: every widget in its start state, the window fixed, the menu
-// complete, and nothing moving until the player presses "go!". That clicks on the closed sheet
-// score nothing is checked step by step in test_eventsequences' hand-written sequences.
+// complete, and nothing moving until the player presses "go!".
 
 #include "support/boarddriver.h"
 #include "widgets/imagebox.h"
@@ -23,6 +22,7 @@ private slots:
     void facePicturesAreHiddenAndTagged();
     void holdsAndTimersStartIdle();
     void sheetIsEmptyAndDisabled();
+    void boxClickBeforeFirstRollDoesNothing();
     void noTickBeforeFirstGo();
     void windowIsFixed();
     void menuItems();
@@ -81,6 +81,15 @@ void StartupTest::sheetIsEmptyAndDisabled() {
     // The boxes themselves are free; only the sheet around them is closed.
     for (QPushButton* box : board.sheet()->findChildren<QPushButton*>())
         QVERIFY(box->isEnabledTo(board.sheet()));
+}
+
+void StartupTest::boxClickBeforeFirstRollDoesNothing() {
+    BoardDriver board;
+    board.clickBox("chance");
+    board.clickBox("un");
+    QVERIFY(board.label("Labelchance")->text().isEmpty());
+    QVERIFY(board.label("Label11")->text().isEmpty());
+    QVERIFY(board.button("chance")->isEnabledTo(board.sheet()));
 }
 
 void StartupTest::noTickBeforeFirstGo() {
