@@ -4,7 +4,6 @@
 // The about window: the photo built into the program, the two pictures that swap on a click,
 // the note nobody can edit, and the window's life as a single modeless window.
 
-#include "forms/form3.h"
 #include "pictures/authorphoto.h"
 #include "support/boarddriver.h"
 #include "widgets/imagebox.h"
@@ -18,22 +17,6 @@
 #include <QTest>
 
 namespace {
-
-QList<Form3*> aboutWindows() {
-    QList<Form3*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Form3*>(widget))
-            windows.append(window);
-    }
-    return windows;
-}
-
-// Opens the about window through the game window's menu and returns it.
-Form3* openAbout(BoardDriver& board) {
-    board.triggerMenu("about");
-    const QList<Form3*> windows = aboutWindows();
-    return windows.size() == 1 ? windows.first() : nullptr;
-}
 
 ImageBox* picture(Form3* window, const char* name) {
     return window->findChild<ImageBox*>(QLatin1String(name));
@@ -50,8 +33,6 @@ bool photoShows(Form3* window) {
 QPlainTextEdit* note(Form3* window) {
     return window->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
 }
-
-void runDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 // The start-of-frame segment of a JPEG file: its marker, precision, size and component count.
 struct FrameHeader {
@@ -91,7 +72,6 @@ private slots:
     void photoDecodesInColour();
 
     void startsWithTheDiePicture();
-    void clicksSwapThePictures_data();
     void clicksSwapThePictures();
     void okKeepsThePhotoShowing();
     void closeBoxBringsBackTheDie();
@@ -100,7 +80,6 @@ private slots:
 
     void noteShape();
     void noteCannotBeEdited();
-    void captionsFitTheirLabels_data();
     void captionsFitTheirLabels();
 
 private:
@@ -110,7 +89,7 @@ private:
 
 void AboutWindowTest::init() {
     board = std::make_unique<BoardDriver>();
-    about = openAbout(*board);
+    about = board->openAbout();
     QVERIFY(about);
     QVERIFY(QTest::qWaitForWindowExposed(about));
 }
@@ -165,21 +144,15 @@ void AboutWindowTest::startsWithTheDiePicture() {
     QVERIFY(photo->stretches());
 }
 
-void AboutWindowTest::clicksSwapThePictures_data() {
-    QTest::addColumn<int>("clicks");
-    QTest::addColumn<bool>("photo");
-    QTest::newRow("one click shows the photo") << 1 << true;
-    QTest::newRow("two clicks bring back the die") << 2 << false;
-    QTest::newRow("three clicks show the photo again") << 3 << true;
-    QTest::newRow("four clicks") << 4 << false;
-}
-
+// Each click on the picture that shows swaps the two: the photo after one click, the die after two.
 void AboutWindowTest::clicksSwapThePictures() {
-    QFETCH(int, clicks);
-    QFETCH(bool, photo);
-    for (int i = 0; i < clicks; ++i)
+    QStringList showing;
+    for (int click = 0; click < 4; ++click) {
         board->click(picture(about, photoShows(about) ? "Image2" : "Image1"));
-    QCOMPARE(photoShows(about), photo);
+        showing << QString(picture(about, "Image1")->isVisible() ? "die " : "") +
+                       (picture(about, "Image2")->isVisible() ? "photo" : "");
+    }
+    QCOMPARE(showing, QStringList({"photo", "die ", "photo", "die "}));
 }
 
 void AboutWindowTest::okKeepsThePhotoShowing() {
@@ -189,7 +162,7 @@ void AboutWindowTest::okKeepsThePhotoShowing() {
     runDeferredDeletes();
     QVERIFY2(about, "ok must hide the window, not destroy it");
 
-    QCOMPARE(openAbout(*board), about.data());
+    QCOMPARE(board->openAbout(), about.data());
     QVERIFY(about->isVisible());
     QVERIFY(photoShows(about));
 }
@@ -201,14 +174,14 @@ void AboutWindowTest::closeBoxBringsBackTheDie() {
     runDeferredDeletes();
     QVERIFY(!about);
 
-    Form3* fresh = openAbout(*board);
+    Form3* fresh = board->openAbout();
     QVERIFY(fresh);
     QVERIFY(QTest::qWaitForWindowExposed(fresh));
     QVERIFY(!photoShows(fresh));
 }
 
 void AboutWindowTest::oneWindowAfterTwoOpenings() {
-    QCOMPARE(openAbout(*board), about.data());
+    QCOMPARE(board->openAbout(), about.data());
     QCOMPARE(aboutWindows().size(), 1);
     QVERIFY(about->isVisible());
     QCOMPARE(about->parentWidget(), nullptr);
@@ -245,23 +218,18 @@ void AboutWindowTest::noteCannotBeEdited() {
 }
 
 // Every caption wraps inside its label's box and none runs past the bottom.
-void AboutWindowTest::captionsFitTheirLabels_data() {
-    QTest::addColumn<QString>("name");
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5"})
-        QTest::newRow(name) << QString::fromLatin1(name);
-}
-
 void AboutWindowTest::captionsFitTheirLabels() {
-    QFETCH(QString, name);
-    auto* label = about->findChild<QLabel*>(name);
-    QVERIFY(label);
-    QVERIFY(!label->text().isEmpty());
-    QVERIFY(label->wordWrap());
-    QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-             qPrintable(QStringLiteral("%1 needs %2 pixels, has %3")
-                            .arg(label->text())
-                            .arg(label->heightForWidth(label->width()))
-                            .arg(label->height())));
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
+        auto* label = about->findChild<QLabel*>(QLatin1String(name));
+        QVERIFY2(label, name);
+        QVERIFY2(!label->text().isEmpty(), name);
+        QVERIFY2(label->wordWrap(), name);
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                 qPrintable(QStringLiteral("%1 needs %2 pixels, has %3")
+                                .arg(label->text())
+                                .arg(label->heightForWidth(label->width()))
+                                .arg(label->height())));
+    }
 }
 
 QTEST_MAIN(AboutWindowTest)

@@ -36,7 +36,6 @@ private slots:
     void everyControlHasAName();
     void holdBoxesNameTheirDie();
     void diceReportTheirFace();
-    void scoreFields_data();
     void scoreFields();
     void totalsReportTheirValue();
     void helpAndAboutWindowsAreNamed();
@@ -94,51 +93,36 @@ void AccessibilityTest::diceReportTheirFace() {
     QCOMPARE(spokenName(board.die(2)), QStringLiteral("Dé 3 : 3"));
 }
 
-void AccessibilityTest::scoreFields_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("scored");
-    QTest::newRow("un") << "un"
-                        << "Label1"
-                        << "Case des 1"
-                        << "Case des 1 : 2 points";
-    QTest::newRow("six") << "six"
-                         << "Label6"
-                         << "Case des 6"
-                         << "Case des 6 : 6 points";
-    QTest::newRow("par3") << "par3"
-                          << "Label3par"
-                          << "Case 3 pareils"
-                          << "Case 3 pareils : 0 point";
-    QTest::newRow("suit4") << "suit4"
-                           << "Labels4"
-                           << "Case Suite (4)"
-                           << "Case Suite (4) : 0 point";
-    QTest::newRow("kazoumi") << "kazoumi"
-                             << "Labelkaz"
-                             << "Case KAZOUMI!"
-                             << "Case KAZOUMI! : 0 point";
-    QTest::newRow("chance") << "chance"
-                            << "Labelchance"
-                            << "Case Chance"
-                            << "Case Chance : 16 points";
-}
-
+// Each box and its label tell what they are and, once used, what the box took: one box a turn,
+// each scoring the same dice. Per box: "button / label before -> label / button after".
 void AccessibilityTest::scoreFields() {
-    QFETCH(QString, box);
-    QFETCH(QString, field);
-    QFETCH(QString, name);
-    QFETCH(QString, scored);
+    const struct {
+        const char* box;
+        const char* field;
+        QString name;
+        QString points;
+    } fields[] = {
+        {"un", "Label1", "Case des 1", "2 points"},
+        {"six", "Label6", "Case des 6", "6 points"},
+        {"par3", "Label3par", "Case 3 pareils", "0 point"},
+        {"suit4", "Labels4", "Case Suite (4)", "0 point"},
+        {"kazoumi", "Labelkaz", "Case KAZOUMI!", "0 point"},
+        {"chance", "Labelchance", "Case Chance", "16 points"},
+    };
     BoardDriver board;
-    QLabel* label = board.label(qPrintable(field));
-    QCOMPARE(spokenName(board.button(qPrintable(box))), name);
-    QCOMPARE(spokenName(label), name + QStringLiteral(" : libre"));
-    board.roll({1, 1, 3, 5, 6});
-    board.clickBox(qPrintable(box));
-    QCOMPARE(spokenName(label), scored);
-    // The used box says what it took too.
-    QCOMPARE(spokenName(board.button(qPrintable(box))), scored);
+    QStringList told, expected;
+    for (const auto& [box, field, name, points] : fields) {
+        const QString before =
+            spokenName(board.button(box)) + " / " + spokenName(board.label(field));
+        board.roll({1, 1, 3, 5, 6});
+        board.clickBox(box);
+        // The used box says what it took too.
+        told << before + " -> " + spokenName(board.label(field)) + " / " +
+                    spokenName(board.button(box));
+        const QString scored = name + " : " + points;
+        expected << name + " / " + name + " : libre -> " + scored + " / " + scored;
+    }
+    QCOMPARE(told, expected);
 }
 
 void AccessibilityTest::totalsReportTheirValue() {

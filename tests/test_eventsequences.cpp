@@ -192,11 +192,8 @@ struct Scripted {
 Event roll() { return {Action::Roll, 0}; }
 Event hold(int die) { return {Action::Hold, die}; }
 Event box(const char* name) {
-    for (int b = 0; b < 13; ++b) {
-        if (qstrcmp(BoardDriver::sheetBoxes()[b].button, name) == 0)
-            return {Action::Box, b};
-    }
-    qFatal("no box %s", name);
+    return {Action::Box,
+            static_cast<int>(&BoardDriver::sheetBox(name) - BoardDriver::sheetBoxes().data())};
 }
 Event tick(int die) { return {Action::Tick, die}; }
 Event menu(Action item) { return {item, 0}; }

@@ -3,7 +3,6 @@
 
 // The help window: its text, which nobody can edit, and its life as a single modeless window.
 
-#include "forms/form2.h"
 #include "support/boarddriver.h"
 
 #include <QApplication>
@@ -19,29 +18,9 @@
 
 namespace {
 
-// Every help window that exists, shown or not.
-QList<Form2*> helpWindows() {
-    QList<Form2*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Form2*>(widget))
-            windows.append(window);
-    }
-    return windows;
-}
-
-// Opens the help window through the game window's menu and returns it.
-Form2* openHelp(BoardDriver& board) {
-    board.triggerMenu("aide");
-    const QList<Form2*> windows = helpWindows();
-    return windows.size() == 1 ? windows.first() : nullptr;
-}
-
 QPlainTextEdit* textBox(Form2* window) {
     return window->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
 }
-
-// Lets windows closed through their close box go away.
-void runDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 // Scrolls the text box some way down and returns where it stands.
 int scrollDown(QPlainTextEdit* text) {
@@ -62,13 +41,11 @@ private slots:
     void textMatchesTheRules();
     void textShape();
     void blanksEndingLines();
-    void hyphenRules_data();
     void hyphenRules();
     void everyLineFitsTheBox();
     void windowFrame();
     void focusOrder();
 
-    void textCannotBeEdited_data();
     void textCannotBeEdited();
     void dropChangesNothing();
 
@@ -86,7 +63,7 @@ private:
 
 void HelpWindowTest::init() {
     board = std::make_unique<BoardDriver>();
-    help = openHelp(*board);
+    help = board->openHelp();
     QVERIFY(help);
     QVERIFY(QTest::qWaitForWindowExposed(help));
 }
@@ -126,24 +103,16 @@ void HelpWindowTest::blanksEndingLines() {
     QCOMPARE(withBlank, QList<int>({13, 14, 20, 22, 23, 25, 26, 28, 30, 31, 33, 49, 55, 58, 64}));
 }
 
-void HelpWindowTest::hyphenRules_data() {
-    QTest::addColumn<int>("line");
-    QTest::addColumn<int>("length");
-    QTest::newRow("after the title") << 3 << 81;
-    QTest::newRow("after the contents") << 10 << 81;
-    QTest::newRow("after the goal") << 17 << 81;
-    QTest::newRow("after how to play") << 37 << 75;
-    QTest::newRow("after the scoring") << 61 << 77;
-}
-
+// A rule of hyphens stands alone between empty lines after the title, the contents, the goal, how
+// to play and the scoring: its line and its length.
 void HelpWindowTest::hyphenRules() {
-    QFETCH(int, line);
-    QFETCH(int, length);
     const QStringList lines = textBox(help)->toPlainText().split(u'\n');
-    QCOMPARE(lines.value(line - 1), QString(length, u'-'));
-    // A rule stands alone between empty lines.
-    QCOMPARE(lines.value(line - 2), QString());
-    QCOMPARE(lines.value(line), QString());
+    QStringList around, expected;
+    for (const auto& [line, length] : {std::pair(3, 81), {10, 81}, {17, 81}, {37, 75}, {61, 77}}) {
+        around << lines.value(line - 2) + u'|' + lines.value(line - 1) + u'|' + lines.value(line);
+        expected << u'|' + QString(length, u'-') + u'|';
+    }
+    QCOMPARE(around, expected);
 }
 
 // Lines wrap at the box's width, even the rules, which have no blank to break at: nothing is
@@ -180,35 +149,38 @@ void HelpWindowTest::focusOrder() {
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
 }
 
-void HelpWindowTest::textCannotBeEdited_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::newRow("letter") << int(Qt::Key_X) << Qt::KeyboardModifiers();
-    QTest::newRow("blank") << int(Qt::Key_Space) << Qt::KeyboardModifiers();
-    QTest::newRow("return") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
-    QTest::newRow("tab") << int(Qt::Key_Tab) << Qt::KeyboardModifiers();
-    QTest::newRow("backspace") << int(Qt::Key_Backspace) << Qt::KeyboardModifiers();
-    QTest::newRow("delete") << int(Qt::Key_Delete) << Qt::KeyboardModifiers();
-    QTest::newRow("paste") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier);
-    QTest::newRow("paste with insert")
-        << int(Qt::Key_Insert) << Qt::KeyboardModifiers(Qt::ShiftModifier);
-    QTest::newRow("cut") << int(Qt::Key_X) << Qt::KeyboardModifiers(Qt::ControlModifier);
-    QTest::newRow("undo") << int(Qt::Key_Z) << Qt::KeyboardModifiers(Qt::ControlModifier);
-}
-
+// With everything selected, any edit that a key got through would replace the whole text; a paste
+// follows each key. Lists the keys after which the text had changed.
 void HelpWindowTest::textCannotBeEdited() {
-    QFETCH(int, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } keys[] = {
+        {"letter", Qt::Key_X, {}},
+        {"blank", Qt::Key_Space, {}},
+        {"return", Qt::Key_Return, {}},
+        {"tab", Qt::Key_Tab, {}},
+        {"backspace", Qt::Key_Backspace, {}},
+        {"delete", Qt::Key_Delete, {}},
+        {"paste", Qt::Key_V, Qt::ControlModifier},
+        {"paste with insert", Qt::Key_Insert, Qt::ShiftModifier},
+        {"cut", Qt::Key_X, Qt::ControlModifier},
+        {"undo", Qt::Key_Z, Qt::ControlModifier},
+    };
     QPlainTextEdit* text = textBox(help);
     const QString before = text->toPlainText();
     QGuiApplication::clipboard()->setText(QStringLiteral("collé"));
-    // With everything selected, any edit that got through would replace the whole text.
-    QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
-    QVERIFY(text->textCursor().hasSelection());
-    QTest::keyClick(text, Qt::Key(key), modifiers);
-    text->paste();
-    QCOMPARE(text->toPlainText(), before);
-    QVERIFY(!text->document()->isModified());
+    QStringList editedBy;
+    for (const auto& [name, key, modifiers] : keys) {
+        QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY2(text->textCursor().hasSelection(), name);
+        QTest::keyClick(text, key, modifiers);
+        text->paste();
+        if (text->toPlainText() != before || text->document()->isModified())
+            editedBy << QLatin1String(name);
+    }
+    QCOMPARE(editedBy.join(QStringLiteral(", ")), QString());
 }
 
 void HelpWindowTest::dropChangesNothing() {
@@ -227,7 +199,7 @@ void HelpWindowTest::dropChangesNothing() {
 }
 
 void HelpWindowTest::oneWindowAfterTwoOpenings() {
-    QCOMPARE(openHelp(*board), help.data());
+    QCOMPARE(board->openHelp(), help.data());
     QCOMPARE(helpWindows().size(), 1);
     QVERIFY(help->isVisible());
     QVERIFY(help->isWindow());
@@ -243,7 +215,7 @@ void HelpWindowTest::okHidesAndKeepsScrollPosition() {
     runDeferredDeletes();
     QVERIFY2(help, "ok must hide the window, not destroy it");
 
-    QCOMPARE(openHelp(*board), help.data());
+    QCOMPARE(board->openHelp(), help.data());
     QVERIFY(help->isVisible());
     QCOMPARE(textBox(help)->verticalScrollBar()->value(), scrolled);
 }
@@ -255,7 +227,7 @@ void HelpWindowTest::closeBoxDestroysAndReopensAtTop() {
     QVERIFY(!help);
     QVERIFY(helpWindows().isEmpty());
 
-    Form2* fresh = openHelp(*board);
+    Form2* fresh = board->openHelp();
     QVERIFY(fresh);
     QVERIFY(QTest::qWaitForWindowExposed(fresh));
     QCOMPARE(textBox(fresh)->verticalScrollBar()->value(), 0);
@@ -267,7 +239,7 @@ void HelpWindowTest::reopenedBeforeTheClosedWindowIsGone() {
     // for again before that, a fresh window must show, not the one about to go.
     QVERIFY(scrollDown(textBox(help)) > 0);
     QVERIFY(help->close());
-    Form2* fresh = openHelp(*board);
+    Form2* fresh = board->openHelp();
     runDeferredDeletes();
     QVERIFY(fresh);
     QCOMPARE(helpWindows().size(), 1);
@@ -279,8 +251,7 @@ void HelpWindowTest::reopenedBeforeTheClosedWindowIsGone() {
 void HelpWindowTest::gameGoesOnWhileHelpIsOpen() {
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     board->roll({2, 3, 4, 5, 6});
-    for (int i = 0; i < 5; ++i)
-        QCOMPARE(board->faceOf(i), i + 2);
+    QCOMPARE(board->faces(), QList<int>({2, 3, 4, 5, 6}));
     QCOMPARE(board->rolls(), 1);
     board->clickHold(0);
     QVERIFY(board->hold(0)->isChecked());

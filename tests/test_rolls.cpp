@@ -15,50 +15,24 @@
 
 namespace {
 
-// What the player sees of the roll state: caption, roll button usable, dice spinning, holds
-// usable, sheet usable, rolls made.
-struct RollState {
-    QString caption;
-    bool rollEnabled;
-    bool spinning;
-    bool holdsEnabled;
-    bool sheetEnabled;
-    int rolls;
-};
-
-RollState stateOf(const BoardDriver& board) {
+// What the player sees of the roll state, in one line: the caption and whether the roll button is
+// usable, whether all five dice spin, whether all holds and the sheet are usable, and the rolls
+// made: "stop on | spin on | holds off | sheet off | rolls 0".
+QString stateOf(const BoardDriver& board) {
     bool spinning = true;
     bool holdsEnabled = true;
     for (int i = 0; i < 5; ++i) {
         spinning = spinning && board.timer(i)->interval() == gamenumbers::spinInterval;
         holdsEnabled = holdsEnabled && board.hold(i)->isEnabled();
     }
-    return {board.rollButton()->text(),
-            board.rollButton()->isEnabled(),
-            spinning,
-            holdsEnabled,
-            board.sheet()->isEnabled(),
-            board.rolls()};
+    auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
+    return QStringLiteral("%1 %2 | spin %3 | holds %4 | sheet %5 | rolls %6")
+        .arg(board.rollButton()->text(), onOff(board.rollButton()->isEnabled()), onOff(spinning),
+             onOff(holdsEnabled), onOff(board.sheet()->isEnabled()))
+        .arg(board.rolls());
 }
 
-void verifyState(const BoardDriver& board, const RollState& expected) {
-    const RollState actual = stateOf(board);
-    QCOMPARE(actual.caption, expected.caption);
-    QCOMPARE(actual.rollEnabled, expected.rollEnabled);
-    QCOMPARE(actual.spinning, expected.spinning);
-    QCOMPARE(actual.holdsEnabled, expected.holdsEnabled);
-    QCOMPARE(actual.sheetEnabled, expected.sheetEnabled);
-    QCOMPARE(actual.rolls, expected.rolls);
-}
-
-// The five board states of a turn.
-const RollState turnStart{"go!", true, false, false, false, 0};
-const RollState firstSpin{"stop", true, true, false, false, 0};
-const RollState betweenRolls1{"go!", true, false, true, true, 1};
-const RollState laterSpin1{"stop", true, true, false, true, 1};
-const RollState betweenRolls2{"go!", true, false, true, true, 2};
-const RollState laterSpin2{"stop", true, true, false, true, 2};
-const RollState afterThird{"go!", false, false, true, true, 3};
+const QString afterThird = QStringLiteral("go! off | spin off | holds on | sheet on | rolls 3");
 
 } // namespace
 
@@ -68,32 +42,30 @@ class RollsTest : public QObject {
 private slots:
     void turnPassesThroughItsStates();
     void clicksAfterThirdRollChangeNothing();
-    void tickThrowsTheScriptedFace_data();
     void tickThrowsTheScriptedFace();
     void pictureAndTagAlwaysAgree();
     void stopBeforeFirstTickThrowsEveryDie();
     void stopThrowsOnlyDiceNeverThrown();
     void diceFlickerIndependently();
-    void faceIndexStaysOnTheDie_data();
     void faceIndexStaysOnTheDie();
     void systemSourceStaysInRange();
 };
 
+// The board's states through a turn, one click of the roll button apart.
 void RollsTest::turnPassesThroughItsStates() {
     BoardDriver board;
-    verifyState(board, turnStart);
-    board.clickRoll();
-    verifyState(board, firstSpin);
-    board.clickRoll();
-    verifyState(board, betweenRolls1);
-    board.clickRoll();
-    verifyState(board, laterSpin1);
-    board.clickRoll();
-    verifyState(board, betweenRolls2);
-    board.clickRoll();
-    verifyState(board, laterSpin2);
-    board.clickRoll();
-    verifyState(board, afterThird);
+    QStringList states{stateOf(board)};
+    for (int click = 0; click < 6; ++click) {
+        board.clickRoll();
+        states << stateOf(board);
+    }
+    QCOMPARE(states,
+             QStringList({"go! on | spin off | holds off | sheet off | rolls 0",
+                          "stop on | spin on | holds off | sheet off | rolls 0",
+                          "go! on | spin off | holds on | sheet on | rolls 1",
+                          "stop on | spin on | holds off | sheet on | rolls 1",
+                          "go! on | spin off | holds on | sheet on | rolls 2",
+                          "stop on | spin on | holds off | sheet on | rolls 2", afterThird}));
 }
 
 void RollsTest::clicksAfterThirdRollChangeNothing() {
@@ -103,31 +75,33 @@ void RollsTest::clicksAfterThirdRollChangeNothing() {
     const int drawn = board.script().drawn;
     board.clickRoll();
     board.clickRoll();
-    verifyState(board, afterThird);
+    QCOMPARE(stateOf(board), afterThird);
     QCOMPARE(board.script().drawn, drawn);
 }
 
-void RollsTest::tickThrowsTheScriptedFace_data() {
-    QTest::addColumn<float>("value");
-    QTest::addColumn<int>("face");
-    QTest::newRow("0") << 0.0f << 1;
-    QTest::newRow("just below 1/6") << std::nextafter(1.0f / 6.0f, 0.0f) << 1;
-    QTest::newRow("1/6") << 1.0f / 6.0f << 2;
-    QTest::newRow("0.5") << 0.5f << 4;
-    QTest::newRow("5/6") << 5.0f / 6.0f << 6;
-    QTest::newRow("largest below 1") << std::nextafter(1.0f, 0.0f) << 6;
-}
-
+// Each value lands on its face, in picture and Tag. Every face differs from the one before, so a
+// tick that changed nothing would show.
 void RollsTest::tickThrowsTheScriptedFace() {
-    QFETCH(float, value);
-    QFETCH(int, face);
+    const struct {
+        float value;
+        int face;
+    } throws[] = {{0.0f, 1},        {1.0f / 6.0f, 2}, {std::nextafter(1.0f / 6.0f, 0.0f), 1},
+                  {5.0f / 6.0f, 6}, {0.5f, 4},        {std::nextafter(1.0f, 0.0f), 6}};
     BoardDriver board;
     board.clickRoll();
-    board.script().pushValue(value);
-    QVERIFY(board.tick(2));
-    QCOMPARE(board.faceOf(2), face);
-    QCOMPARE(board.tagOf(2), QString::number(face));
-    QVERIFY(board.die(2)->picture() == board.face(face - 1)->picture());
+    QStringList shown, expected;
+    for (const auto& [value, face] : throws) {
+        board.script().pushValue(value);
+        QVERIFY(board.tick(2));
+        const bool picture = board.die(2)->picture() == board.face(face - 1)->picture();
+        shown << QStringLiteral("%1: face %2, Tag %3, picture %4")
+                     .arg(value, 0, 'g', 9)
+                     .arg(board.faceOf(2))
+                     .arg(board.tagOf(2), picture ? "right" : "wrong");
+        expected
+            << QStringLiteral("%1: face %2, Tag %2, picture right").arg(value, 0, 'g', 9).arg(face);
+    }
+    QCOMPARE(shown, expected);
 }
 
 void RollsTest::pictureAndTagAlwaysAgree() {
@@ -149,11 +123,9 @@ void RollsTest::stopBeforeFirstTickThrowsEveryDie() {
         board.script().pushFace(face);
     board.clickRoll();
     board.clickRoll();
-    const int expected[5] = {6, 2, 4, 1, 3};
-    for (int i = 0; i < 5; ++i) {
-        QCOMPARE(board.faceOf(i), expected[i]);
-        QCOMPARE(board.tagOf(i), QString::number(expected[i]));
-    }
+    QCOMPARE(board.faces(), QList<int>({6, 2, 4, 1, 3}));
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(board.tagOf(i), QString::number(board.faceOf(i)));
     QCOMPARE(board.script().drawn, 5);
     QCOMPARE(board.rolls(), 1);
 }
@@ -169,9 +141,7 @@ void RollsTest::stopThrowsOnlyDiceNeverThrown() {
         board.script().pushFace(face);
     board.clickRoll();
     QCOMPARE(board.script().drawn, 5);
-    const int expected[5] = {1, 5, 3, 2, 6};
-    for (int i = 0; i < 5; ++i)
-        QCOMPARE(board.faceOf(i), expected[i]);
+    QCOMPARE(board.faces(), QList<int>({1, 5, 3, 2, 6}));
 
     // On later rolls every die has been thrown, so "stop" draws nothing.
     board.clickRoll();
@@ -185,35 +155,44 @@ void RollsTest::diceFlickerIndependently() {
     board.clickRoll();
     board.script().pushFace(6);
     QVERIFY(board.tick(3));
-    for (int i = 0; i < 5; ++i)
-        QCOMPARE(board.faceOf(i), i == 3 ? 6 : 1);
+    QCOMPARE(board.faces(), QList<int>({1, 1, 1, 6, 1}));
 }
 
-void RollsTest::faceIndexStaysOnTheDie_data() {
-    QTest::addColumn<float>("value");
-    QTest::addColumn<int>("index");
-    QTest::newRow("negative") << -0.25f << 0;
-    QTest::newRow("negative zero") << -0.0f << 0;
-    QTest::newRow("NaN") << std::numeric_limits<float>::quiet_NaN() << 0;
-    QTest::newRow("minus infinity") << -std::numeric_limits<float>::infinity() << 0;
-    QTest::newRow("one") << 1.0f << 5;
-    QTest::newRow("above one") << 7.5f << 5;
-    QTest::newRow("infinity") << std::numeric_limits<float>::infinity() << 5;
-    QTest::newRow("smallest positive") << std::numeric_limits<float>::denorm_min() << 0;
-    QTest::newRow("largest below 1") << std::nextafter(1.0f, 0.0f) << 5;
-}
-
+// A faulty value still gives a face, and through the board still shows a real one. The index goes
+// from one end to the other each time, so a tick that changed nothing would show.
 void RollsTest::faceIndexStaysOnTheDie() {
-    QFETCH(float, value);
-    QFETCH(int, index);
-    QCOMPARE(faceIndex(value), index);
+    const struct {
+        const char* name;
+        float value;
+        int index;
+    } values[] = {
+        {"negative", -0.25f, 0},
+        {"one", 1.0f, 5},
+        {"negative zero", -0.0f, 0},
+        {"above one", 7.5f, 5},
+        {"NaN", std::numeric_limits<float>::quiet_NaN(), 0},
+        {"infinity", std::numeric_limits<float>::infinity(), 5},
+        {"minus infinity", -std::numeric_limits<float>::infinity(), 0},
+        {"largest below 1", std::nextafter(1.0f, 0.0f), 5},
+        {"smallest positive", std::numeric_limits<float>::denorm_min(), 0},
+    };
+    QStringList indices, expected;
+    for (const auto& [name, value, index] : values) {
+        indices << QStringLiteral("%1: index %2").arg(name).arg(faceIndex(value));
+        expected << QStringLiteral("%1: index %2").arg(name).arg(index);
+    }
+    QCOMPARE(indices, expected);
 
-    // And through the board: a faulty value still shows a real face.
     BoardDriver board;
     board.clickRoll();
-    board.script().pushValue(value);
-    QVERIFY(board.tick(0));
-    QCOMPARE(board.faceOf(0), index + 1);
+    QStringList faces, expectedFaces;
+    for (const auto& [name, value, index] : values) {
+        board.script().pushValue(value);
+        QVERIFY2(board.tick(0), name);
+        faces << QStringLiteral("%1: face %2").arg(name).arg(board.faceOf(0));
+        expectedFaces << QStringLiteral("%1: face %2").arg(name).arg(index + 1);
+    }
+    QCOMPARE(faces, expectedFaces);
 }
 
 void RollsTest::systemSourceStaysInRange() {

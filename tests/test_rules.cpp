@@ -16,8 +16,6 @@
 #include <set>
 #include <vector>
 
-Q_DECLARE_METATYPE(Dice)
-
 namespace {
 
 using Scores = QList<int>;
@@ -28,9 +26,6 @@ QByteArray diceName(const Dice& dice) {
         faces << QByteArray::number(face);
     return faces.join(',');
 }
-
-// A data row named after its dice, e.g. "2,3,3,3,5".
-QTestData& row(const Dice& dice) { return QTest::newRow(diceName(dice).constData()) << dice; }
 
 // Calls `visit` with every ordered throw of faces `lowest` to 6; 0 stands for a die never thrown.
 void forEachThrow(int lowest, const std::function<void(const Dice&)>& visit) {
@@ -156,14 +151,6 @@ const Rule& ruleNamed(const QByteArray& name) {
                          [&name](const Rule& rule) { return name == rule.name; });
 }
 
-// The scores of all thirteen boxes in sheet order: 1 to 6, then the lower boxes.
-Scores allScores(const Dice& dice) {
-    Scores scores;
-    for (const Rule& rule : allRules())
-        scores << rule.score(dice);
-    return scores;
-}
-
 } // namespace
 
 class RulesTest : public QObject {
@@ -172,20 +159,8 @@ class RulesTest : public QObject {
 private slots:
     void agreesWithReferenceOnEveryThrow_data();
     void agreesWithReferenceOnEveryThrow();
-    void figuresOverAllThrows_data();
     void figuresOverAllThrows();
-    void upperExamples_data();
-    void upperExamples();
-    void ofAKindExamples_data();
-    void ofAKindExamples();
-    void fullHouseExamples_data();
-    void fullHouseExamples();
-    void straightExamples_data();
-    void straightExamples();
-    void fiveOfAKindAndChanceExamples_data();
-    void fiveOfAKindAndChanceExamples();
-    void neverThrownDiceShowNoFace_data();
-    void neverThrownDiceShowNoFace();
+    void examples();
 };
 
 void RulesTest::agreesWithReferenceOnEveryThrow_data() {
@@ -219,167 +194,110 @@ void RulesTest::agreesWithReferenceOnEveryThrow() {
 // five 105. A full house: 6 faces for the three, 5 for the pair, 10 places: 300. An upper box f
 // sees face f on 7776 - 5^5 = 4651 throws, and f on 5/6 of a die per throw: f * 6480 in all.
 // Chance averages 17.5: 136080.
-void RulesTest::figuresOverAllThrows_data() {
-    QTest::addColumn<QByteArray>("rule");
-    QTest::addColumn<int>("throwsMet");
-    QTest::addColumn<int>("scoreTotal");
-    for (int face = 1; face <= 6; ++face) {
-        const QByteArray name = QByteArray::number(face);
-        QTest::newRow(name.constData()) << name << 4651 << face * 6480;
-    }
-    QTest::newRow("3 pareils") << QByteArray("3 pareils") << 1656 << 28980;
-    QTest::newRow("4 pareils") << QByteArray("4 pareils") << 156 << 2730;
-    QTest::newRow("Full") << QByteArray("Full") << 300 << 300 * gamenumbers::fullHouseScore;
-    QTest::newRow("Suite (4)") << QByteArray("Suite (4)") << 1200
-                               << 1200 * gamenumbers::smallStraightScore;
-    QTest::newRow("Suite (5)") << QByteArray("Suite (5)") << 240
-                               << 240 * gamenumbers::largeStraightScore;
-    QTest::newRow("KAZOUMI!") << QByteArray("KAZOUMI!") << 6 << 6 * gamenumbers::fiveOfAKindScore;
-    QTest::newRow("Chance") << QByteArray("Chance") << 7776 << 136080;
-}
-
 void RulesTest::figuresOverAllThrows() {
-    QFETCH(QByteArray, rule);
-    QFETCH(int, throwsMet);
-    QFETCH(int, scoreTotal);
-    const Rule& scoring = ruleNamed(rule);
-    int met = 0;
-    int total = 0;
+    const std::vector<Rule>& rules = allRules();
+    std::vector<int> met(rules.size()), total(rules.size());
     forEachThrow(1, [&](const Dice& dice) {
-        const int score = scoring.score(dice);
-        met += score > 0;
-        total += score;
+        for (std::size_t r = 0; r < rules.size(); ++r) {
+            const int score = rules[r].score(dice);
+            met[r] += score > 0;
+            total[r] += score;
+        }
     });
-    qInfo("\"%s\": met by %d of 7776 throws, scores totalling %d", rule.constData(), met, total);
-    QCOMPARE(met, throwsMet);
-    QCOMPARE(total, scoreTotal);
-}
-
-void RulesTest::upperExamples_data() {
-    QTest::addColumn<Dice>("dice");
-    QTest::addColumn<Scores>("scores"); // boxes "1" to "6"
-    row({6, 6, 6, 6, 6}) << Scores{0, 0, 0, 0, 0, 30};
-    row({3, 3, 5, 3, 1}) << Scores{1, 0, 9, 0, 5, 0};
-    row({1, 2, 3, 4, 5}) << Scores{1, 2, 3, 4, 5, 0};
-    row({2, 4, 4, 2, 4}) << Scores{0, 4, 0, 12, 0, 0};
-    row({1, 1, 1, 1, 1}) << Scores{5, 0, 0, 0, 0, 0};
-}
-
-void RulesTest::upperExamples() {
-    QFETCH(Dice, dice);
-    QFETCH(Scores, scores);
+    auto figures = [](const char* rule, int throwsMet, int scoreTotal) {
+        return QStringLiteral("\"%1\": met by %2 of 7776 throws, scores totalling %3")
+            .arg(QLatin1String(rule))
+            .arg(throwsMet)
+            .arg(scoreTotal);
+    };
+    QStringList counted, expected;
+    for (std::size_t r = 0; r < rules.size(); ++r)
+        counted << figures(rules[r].name, met[r], total[r]);
+    qInfo("%s", qPrintable(counted.join(u'\n')));
     for (int face = 1; face <= 6; ++face)
-        QCOMPARE(rules::upper(face, dice), scores[face - 1]);
+        expected << figures(QByteArray::number(face).constData(), 4651, face * 6480);
+    expected << figures("3 pareils", 1656, 28980) << figures("4 pareils", 156, 2730)
+             << figures("Full", 300, 300 * gamenumbers::fullHouseScore)
+             << figures("Suite (4)", 1200, 1200 * gamenumbers::smallStraightScore)
+             << figures("Suite (5)", 240, 240 * gamenumbers::largeStraightScore)
+             << figures("KAZOUMI!", 6, 6 * gamenumbers::fiveOfAKindScore)
+             << figures("Chance", 7776, 136080);
+    QCOMPARE(counted, expected);
 }
 
-void RulesTest::ofAKindExamples_data() {
-    QTest::addColumn<Dice>("dice");
-    QTest::addColumn<int>("three");
-    QTest::addColumn<int>("four");
-    row({2, 3, 3, 3, 5}) << 16 << 0;
-    row({3, 5, 3, 2, 3}) << 16 << 0;
-    row({4, 4, 4, 4, 1}) << 17 << 17;
-    row({6, 6, 6, 6, 6}) << 30 << 30;
-    row({5, 5, 5, 2, 2}) << 19 << 0;
-    row({1, 1, 2, 2, 3}) << 0 << 0;
-    row({1, 2, 3, 4, 5}) << 0 << 0;
-    row({1, 1, 1, 2, 2}) << 7 << 0;
-    row({1, 1, 1, 1, 1}) << 5 << 5;
-    row({6, 2, 6, 2, 6}) << 22 << 0;
-}
-
-void RulesTest::ofAKindExamples() {
-    QFETCH(Dice, dice);
-    QFETCH(int, three);
-    QFETCH(int, four);
-    QCOMPARE(rules::ofAKind(3, dice, dice), three);
-    QCOMPARE(rules::ofAKind(4, dice, dice), four);
-}
-
-void RulesTest::fullHouseExamples_data() {
-    QTest::addColumn<Dice>("dice");
-    QTest::addColumn<int>("score");
-    const int full = gamenumbers::fullHouseScore;
-    row({2, 2, 3, 3, 3}) << full;
-    row({3, 2, 3, 2, 3}) << full;
-    row({6, 6, 6, 1, 1}) << full;
-    row({1, 1, 1, 6, 6}) << full;
-    row({5, 5, 5, 5, 5}) << 0;
-    row({4, 4, 4, 4, 2}) << 0;
-    row({1, 1, 1, 2, 3}) << 0;
-    row({1, 1, 2, 2, 3}) << 0;
-}
-
-void RulesTest::fullHouseExamples() {
-    QFETCH(Dice, dice);
-    QFETCH(int, score);
-    QCOMPARE(rules::fullHouse(dice), score);
-}
-
-void RulesTest::straightExamples_data() {
-    QTest::addColumn<Dice>("dice");
-    QTest::addColumn<int>("small");
-    QTest::addColumn<int>("large");
-    const int small = gamenumbers::smallStraightScore, large = gamenumbers::largeStraightScore;
-    row({1, 2, 3, 4, 6}) << small << 0;
-    row({1, 2, 2, 3, 4}) << small << 0;
-    row({3, 4, 5, 6, 6}) << small << 0;
-    row({1, 3, 4, 5, 6}) << small << 0;
-    row({2, 3, 4, 5, 5}) << small << 0;
-    row({2, 3, 4, 5, 6}) << small << large;
-    row({5, 4, 1, 3, 2}) << small << large;
-    row({2, 3, 4, 6, 6}) << 0 << 0;
-    row({1, 2, 3, 5, 6}) << 0 << 0;
-    row({1, 2, 4, 5, 6}) << 0 << 0;
-    row({3, 3, 3, 3, 3}) << 0 << 0;
-}
-
-void RulesTest::straightExamples() {
-    QFETCH(Dice, dice);
-    QFETCH(int, small);
-    QFETCH(int, large);
-    QCOMPARE(rules::smallStraight(dice), small);
-    QCOMPARE(rules::largeStraight(dice), large);
-}
-
-void RulesTest::fiveOfAKindAndChanceExamples_data() {
-    QTest::addColumn<Dice>("dice");
-    QTest::addColumn<int>("fiveOfAKind");
-    QTest::addColumn<int>("chance");
-    const int five = gamenumbers::fiveOfAKindScore;
-    row({6, 6, 6, 6, 6}) << five << 30;
-    row({1, 1, 1, 1, 1}) << five << 5;
-    row({2, 2, 2, 2, 3}) << 0 << 11;
-    row({1, 2, 3, 4, 5}) << 0 << 15;
-}
-
-void RulesTest::fiveOfAKindAndChanceExamples() {
-    QFETCH(Dice, dice);
-    QFETCH(int, fiveOfAKind);
-    QFETCH(int, chance);
-    QCOMPARE(rules::fiveOfAKind(dice), fiveOfAKind);
-    QCOMPARE(rules::chance(dice), chance);
-}
-
-// A die never thrown (0) matches no face and adds nothing, so it can neither complete a pattern
-// nor, with another such die, look like a pair.
-void RulesTest::neverThrownDiceShowNoFace_data() {
-    QTest::addColumn<Dice>("dice");
-    // "1" to "6", "3 pareils", "4 pareils", "Full", "Suite (4)", "Suite (5)", "KAZOUMI!", "Chance"
-    QTest::addColumn<Scores>("scores");
-    row({0, 0, 0, 0, 0}) << Scores{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    row({5, 5, 5, 5, 0}) << Scores{0, 0, 0, 0, 20, 0, 20, 20, 0, 0, 0, 0, 20};
-    row({0, 6, 6, 6, 6}) << Scores{0, 0, 0, 0, 0, 24, 24, 24, 0, 0, 0, 0, 24};
-    row({3, 3, 3, 2, 0}) << Scores{0, 2, 9, 0, 0, 0, 11, 0, 0, 0, 0, 0, 11};
-    row({0, 0, 2, 2, 2}) << Scores{0, 6, 0, 0, 0, 0, 6, 0, 0, 0, 0, 0, 6};
-    row({1, 2, 3, 4, 0}) << Scores{1, 2, 3, 4, 0, 0, 0, 0, 0, 30, 0, 0, 10};
-    row({0, 3, 4, 5, 6}) << Scores{0, 0, 3, 4, 5, 6, 0, 0, 0, 30, 0, 0, 18};
-}
-
-void RulesTest::neverThrownDiceShowNoFace() {
-    QFETCH(Dice, dice);
-    QFETCH(Scores, scores);
-    QCOMPARE(allScores(dice), scores);
+// The rule book's examples, each with the scores of the boxes it is about. A die never thrown (0)
+// matches no face and adds nothing, so it can neither complete a pattern nor, with another such
+// die, look like a pair: those examples give all thirteen boxes.
+void RulesTest::examples() {
+    const QByteArrayList upper{"1", "2", "3", "4", "5", "6"}, ofAKind{"3 pareils", "4 pareils"},
+        full{"Full"}, straights{"Suite (4)", "Suite (5)"}, fiveAndChance{"KAZOUMI!", "Chance"},
+        all = upper + ofAKind + full + straights + fiveAndChance;
+    const int fh = gamenumbers::fullHouseScore, small = gamenumbers::smallStraightScore,
+              large = gamenumbers::largeStraightScore, five = gamenumbers::fiveOfAKindScore;
+    const struct {
+        const QByteArrayList& rules;
+        Dice dice;
+        Scores scores;
+    } examples[] = {
+        {upper, {6, 6, 6, 6, 6}, {0, 0, 0, 0, 0, 30}},
+        {upper, {3, 3, 5, 3, 1}, {1, 0, 9, 0, 5, 0}},
+        {upper, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5, 0}},
+        {upper, {2, 4, 4, 2, 4}, {0, 4, 0, 12, 0, 0}},
+        {upper, {1, 1, 1, 1, 1}, {5, 0, 0, 0, 0, 0}},
+        {ofAKind, {2, 3, 3, 3, 5}, {16, 0}},
+        {ofAKind, {3, 5, 3, 2, 3}, {16, 0}},
+        {ofAKind, {4, 4, 4, 4, 1}, {17, 17}},
+        {ofAKind, {6, 6, 6, 6, 6}, {30, 30}},
+        {ofAKind, {5, 5, 5, 2, 2}, {19, 0}},
+        {ofAKind, {1, 1, 2, 2, 3}, {0, 0}},
+        {ofAKind, {1, 2, 3, 4, 5}, {0, 0}},
+        {ofAKind, {1, 1, 1, 2, 2}, {7, 0}},
+        {ofAKind, {1, 1, 1, 1, 1}, {5, 5}},
+        {ofAKind, {6, 2, 6, 2, 6}, {22, 0}},
+        {full, {2, 2, 3, 3, 3}, {fh}},
+        {full, {3, 2, 3, 2, 3}, {fh}},
+        {full, {6, 6, 6, 1, 1}, {fh}},
+        {full, {1, 1, 1, 6, 6}, {fh}},
+        {full, {5, 5, 5, 5, 5}, {0}},
+        {full, {4, 4, 4, 4, 2}, {0}},
+        {full, {1, 1, 1, 2, 3}, {0}},
+        {full, {1, 1, 2, 2, 3}, {0}},
+        {straights, {1, 2, 3, 4, 6}, {small, 0}},
+        {straights, {1, 2, 2, 3, 4}, {small, 0}},
+        {straights, {3, 4, 5, 6, 6}, {small, 0}},
+        {straights, {1, 3, 4, 5, 6}, {small, 0}},
+        {straights, {2, 3, 4, 5, 5}, {small, 0}},
+        {straights, {2, 3, 4, 5, 6}, {small, large}},
+        {straights, {5, 4, 1, 3, 2}, {small, large}},
+        {straights, {2, 3, 4, 6, 6}, {0, 0}},
+        {straights, {1, 2, 3, 5, 6}, {0, 0}},
+        {straights, {1, 2, 4, 5, 6}, {0, 0}},
+        {straights, {3, 3, 3, 3, 3}, {0, 0}},
+        {fiveAndChance, {6, 6, 6, 6, 6}, {five, 30}},
+        {fiveAndChance, {1, 1, 1, 1, 1}, {five, 5}},
+        {fiveAndChance, {2, 2, 2, 2, 3}, {0, 11}},
+        {fiveAndChance, {1, 2, 3, 4, 5}, {0, 15}},
+        // "1" to "6", "3 pareils", "4 pareils", "Full", "Suite (4)", "Suite (5)", "KAZOUMI!",
+        // "Chance"
+        {all, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {all, {5, 5, 5, 5, 0}, {0, 0, 0, 0, 20, 0, 20, 20, 0, 0, 0, 0, 20}},
+        {all, {0, 6, 6, 6, 6}, {0, 0, 0, 0, 0, 24, 24, 24, 0, 0, 0, 0, 24}},
+        {all, {3, 3, 3, 2, 0}, {0, 2, 9, 0, 0, 0, 11, 0, 0, 0, 0, 0, 11}},
+        {all, {0, 0, 2, 2, 2}, {0, 6, 0, 0, 0, 0, 6, 0, 0, 0, 0, 0, 6}},
+        {all, {1, 2, 3, 4, 0}, {1, 2, 3, 4, 0, 0, 0, 0, 0, 30, 0, 0, 10}},
+        {all, {0, 3, 4, 5, 6}, {0, 0, 3, 4, 5, 6, 0, 0, 0, 30, 0, 0, 18}},
+    };
+    // One line per box and throw: a difference names the first that scores otherwise.
+    QStringList scored, expected;
+    for (const auto& [rules, dice, scores] : examples) {
+        QCOMPARE(scores.size(), rules.size());
+        for (qsizetype i = 0; i < rules.size(); ++i) {
+            const QString example = QString::fromLatin1(rules[i] + " on " + diceName(dice) + ": ");
+            scored << example + QString::number(ruleNamed(rules[i]).score(dice));
+            expected << example + QString::number(scores[i]);
+        }
+    }
+    QCOMPARE(scored, expected);
 }
 
 QTEST_APPLESS_MAIN(RulesTest)

@@ -49,11 +49,10 @@ public:
 
 private:
     template <typename Window> static Window* window() {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* found = qobject_cast<Window*>(widget))
-                return found;
-        }
-        qFatal("no such window");
+        const QList<Window*> windows = topLevelWindows<Window>();
+        if (windows.isEmpty())
+            qFatal("no such window");
+        return windows.first();
     }
 
     void menu(const char* name) { m_board.findChild<QAction*>(QLatin1String(name))->trigger(); }
@@ -64,12 +63,9 @@ private:
         else if (step.startsWith(QLatin1String("hold")))
             clickAsPlayer(
                 m_board.findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(step.back())));
-        else if (step == QLatin1String("reset"))
-            menu("reset");
-        else if (step == QLatin1String("aide"))
-            menu("aide");
-        else if (step == QLatin1String("about"))
-            menu("about");
+        else if (step == QLatin1String("reset") || step == QLatin1String("aide") ||
+                 step == QLatin1String("about") || step == QLatin1String("quit"))
+            menu(qPrintable(step));
         else if (step == QLatin1String("photo"))
             clickAsPlayer(window<Form3>()->findChild<ImageBox*>(QStringLiteral("Image1")));
         else if (step == QLatin1String("helpok"))
@@ -80,8 +76,6 @@ private:
             window<Form2>()->close();
         else if (step == QLatin1String("aboutclose"))
             window<Form3>()->close();
-        else if (step == QLatin1String("quit"))
-            menu("quit");
         else if (step == QLatin1String("close"))
             m_board.close();
         else if (step != QLatin1String("wait"))

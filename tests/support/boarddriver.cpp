@@ -27,6 +27,19 @@ BoardDriver::BoardDriver()
     m_form->show();
     if (!QTest::qWaitForWindowExposed(m_form.get()))
         qWarning("the board was never exposed");
+    m_roll = button("Command1");
+    m_sheet = m_form->findChild<QWidget*>(QStringLiteral("Frame1"));
+    for (int i = 0; i < 5; ++i) {
+        m_holds[i] = m_form->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(i));
+        m_dice[i] = m_form->findChild<ImageBox*>(QStringLiteral("Image2(%1)").arg(i));
+        m_timers[i] = m_form->findChild<IntervalTimer*>(QStringLiteral("Timer%1").arg(i + 1));
+    }
+    for (int k = 0; k < 6; ++k)
+        m_faces[k] = m_form->findChild<ImageBox*>(QStringLiteral("Image3(%1)").arg(k));
+    for (int b = 0; b < 13; ++b) {
+        m_boxes[b] = button(sheetBoxes()[b].button);
+        m_scoreLabels[b] = label(sheetBoxes()[b].label);
+    }
 }
 
 QPushButton* BoardDriver::button(const char* name) const {
@@ -41,26 +54,6 @@ QLabel* BoardDriver::label(const char* name) const {
     return widget;
 }
 
-QCheckBox* BoardDriver::hold(int die) const {
-    return m_form->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(die));
-}
-
-ImageBox* BoardDriver::die(int die) const {
-    return m_form->findChild<ImageBox*>(QStringLiteral("Image2(%1)").arg(die));
-}
-
-ImageBox* BoardDriver::face(int index) const {
-    return m_form->findChild<ImageBox*>(QStringLiteral("Image3(%1)").arg(index));
-}
-
-IntervalTimer* BoardDriver::timer(int die) const {
-    return m_form->findChild<IntervalTimer*>(QStringLiteral("Timer%1").arg(die + 1));
-}
-
-QWidget* BoardDriver::sheet() const {
-    return m_form->findChild<QWidget*>(QStringLiteral("Frame1"));
-}
-
 void BoardDriver::click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
@@ -69,6 +62,18 @@ void BoardDriver::triggerMenu(const char* name) {
     auto* item = m_form->findChild<QAction*>(QLatin1String(name));
     Q_ASSERT_X(item, "BoardDriver::triggerMenu", name);
     item->trigger();
+}
+
+Form2* BoardDriver::openHelp() {
+    triggerMenu("aide");
+    const QList<Form2*> windows = helpWindows();
+    return windows.size() == 1 ? windows.first() : nullptr;
+}
+
+Form3* BoardDriver::openAbout() {
+    triggerMenu("about");
+    const QList<Form3*> windows = aboutWindows();
+    return windows.size() == 1 ? windows.first() : nullptr;
 }
 
 bool BoardDriver::tick(int die) {
@@ -118,6 +123,13 @@ int BoardDriver::faceOf(int dieIndex) const {
 }
 
 QString BoardDriver::tagOf(int dieIndex) const { return die(dieIndex)->tag(); }
+
+QList<int> BoardDriver::faces() const {
+    QList<int> shown;
+    for (int i = 0; i < 5; ++i)
+        shown << faceOf(i);
+    return shown;
+}
 
 QString BoardDriver::turnState() const {
     auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };

@@ -4,8 +4,11 @@
 #pragma once
 
 #include "forms/form1.h"
+#include "forms/form2.h"
+#include "forms/form3.h"
 #include "scriptedrandom.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -35,12 +38,15 @@ public:
     // Widgets by their names.
     QPushButton* button(const char* name) const;
     QLabel* label(const char* name) const;
-    QCheckBox* hold(int die) const;
-    ImageBox* die(int die) const;
-    ImageBox* face(int index) const;
-    IntervalTimer* timer(int die) const;
-    QPushButton* rollButton() const { return button("Command1"); }
-    QWidget* sheet() const;
+    QCheckBox* hold(int die) const { return m_holds[die]; }
+    ImageBox* die(int die) const { return m_dice[die]; }
+    ImageBox* face(int index) const { return m_faces[index]; }
+    IntervalTimer* timer(int die) const { return m_timers[die]; }
+    QPushButton* rollButton() const { return m_roll; }
+    QWidget* sheet() const { return m_sheet; }
+    // The button and the score label of box `b` of the sheet, in the sheet's order.
+    QPushButton* box(int b) const { return m_boxes[b]; }
+    QLabel* scoreLabel(int b) const { return m_scoreLabels[b]; }
 
     // A left click in the middle of the widget, as the player makes it.
     void click(QWidget* widget);
@@ -48,6 +54,9 @@ public:
     void clickBox(const char* name) { click(button(name)); }
     void clickHold(int die) { click(hold(die)); }
     void triggerMenu(const char* name);
+    // Opens the help or about window through the menu; returns it if it is the only one.
+    Form2* openHelp();
+    Form3* openAbout();
 
     // Delivers one tick to the die's timer if it is ticking; returns whether it was.
     bool tick(int die);
@@ -65,6 +74,8 @@ public:
     // Face shown by each die by picture (0 for none), and each die's Tag.
     int faceOf(int die) const;
     QString tagOf(int die) const;
+    // The faces of all five dice, die 0 first.
+    QList<int> faces() const;
     int rolls() const { return m_form->property("rolls").toInt(); }
 
     // The turn state in one line, for comparing whole states at once:
@@ -76,4 +87,30 @@ public:
 private:
     std::shared_ptr<ScriptedRandom::Script> m_script;
     std::unique_ptr<Form1> m_form;
+    // The widgets that change as the game goes, looked up once.
+    QPushButton* m_roll = nullptr;
+    QWidget* m_sheet = nullptr;
+    std::array<QCheckBox*, 5> m_holds{};
+    std::array<ImageBox*, 5> m_dice{};
+    std::array<IntervalTimer*, 5> m_timers{};
+    std::array<ImageBox*, 6> m_faces{};
+    std::array<QPushButton*, 13> m_boxes{};
+    std::array<QLabel*, 13> m_scoreLabels{};
 };
+
+// The top-level windows of one kind that exist now, shown or not.
+template <typename Window> QList<Window*> topLevelWindows() {
+    QList<Window*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(widget))
+            windows.append(window);
+    }
+    return windows;
+}
+inline QList<Form2*> helpWindows() { return topLevelWindows<Form2>(); }
+inline QList<Form3*> aboutWindows() { return topLevelWindows<Form3>(); }
+
+// Deletes the windows that their close boxes closed, as the event loop does when it comes round.
+inline void runDeferredDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

@@ -5,7 +5,10 @@
 
 #include "boarddriver.h"
 
+#include <QStringList>
+
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -26,18 +29,13 @@ std::vector<Weighted> weightedAlphabet() {
         events.push_back({{Action::Box, i}, 4});
     for (int i = 0; i < 5; ++i)
         events.push_back({{Action::Tick, i}, 16});
-    events.push_back({{Action::Reset, 0}, 1});
-    events.push_back({{Action::About, 0}, 3});
-    events.push_back({{Action::Aide, 0}, 3});
-    events.push_back({{Action::HelpOk, 0}, 2});
-    events.push_back({{Action::HelpCloseBox, 0}, 2});
-    events.push_back({{Action::AboutOk, 0}, 2});
-    events.push_back({{Action::AboutCloseBox, 0}, 2});
-    events.push_back({{Action::AboutDie, 0}, 3});
-    events.push_back({{Action::AboutPhoto, 0}, 3});
-    events.push_back({{Action::Idle, 0}, 4});
-    events.push_back({{Action::Quit, 0}, 0});
-    events.push_back({{Action::GameCloseBox, 0}, 0});
+    const std::pair<Action, int> single[] = {
+        {Action::Reset, 1},         {Action::About, 3},        {Action::Aide, 3},
+        {Action::HelpOk, 2},        {Action::HelpCloseBox, 2}, {Action::AboutOk, 2},
+        {Action::AboutCloseBox, 2}, {Action::AboutDie, 3},     {Action::AboutPhoto, 3},
+        {Action::Idle, 4},          {Action::Quit, 0},         {Action::GameCloseBox, 0}};
+    for (const auto& [action, weight] : single)
+        events.push_back({{action, 0}, weight});
     return events;
 }
 
@@ -59,42 +57,17 @@ const std::vector<Event>& eventAlphabet() {
 }
 
 QString eventName(const Event& event) {
-    switch (event.action) {
-    case Action::Roll:
-        return QStringLiteral("roll");
-    case Action::Hold:
-        return QStringLiteral("hold %1").arg(event.index);
-    case Action::Box:
-        return QStringLiteral("box %1").arg(
-            QLatin1String(BoardDriver::sheetBoxes()[event.index].button));
-    case Action::Tick:
-        return QStringLiteral("tick %1").arg(event.index);
-    case Action::Reset:
-        return QStringLiteral("Reset");
-    case Action::About:
-        return QStringLiteral("About");
-    case Action::Aide:
-        return QStringLiteral("Aide");
-    case Action::HelpOk:
-        return QStringLiteral("help ok");
-    case Action::HelpCloseBox:
-        return QStringLiteral("help close box");
-    case Action::AboutOk:
-        return QStringLiteral("about ok");
-    case Action::AboutCloseBox:
-        return QStringLiteral("about close box");
-    case Action::AboutDie:
-        return QStringLiteral("about die picture");
-    case Action::AboutPhoto:
-        return QStringLiteral("about photo");
-    case Action::Idle:
-        return QStringLiteral("idle");
-    case Action::Quit:
-        return QStringLiteral("Quitter");
-    case Action::GameCloseBox:
-        return QStringLiteral("game close box");
-    }
-    return QStringLiteral("?");
+    // One name for each action, in the order of Action.
+    static const QStringList names =
+        QStringLiteral("roll,hold %1,box %1,tick %1,Reset,About,Aide,help ok,help close box,"
+                       "about ok,about close box,about die picture,about photo,idle,Quitter,"
+                       "game close box")
+            .split(u',');
+    Q_ASSERT(names.size() == static_cast<int>(Action::GameCloseBox) + 1);
+    const QString& name = names[static_cast<int>(event.action)];
+    if (event.action == Action::Box)
+        return name.arg(QLatin1String(BoardDriver::sheetBoxes()[event.index].button));
+    return name.contains(u'%') ? name.arg(event.index) : name;
 }
 
 bool endsSequence(const Event& event) {

@@ -3,8 +3,6 @@
 
 #include "eventplayer.h"
 
-#include "forms/form2.h"
-#include "forms/form3.h"
 #include "rules/gamenumbers.h"
 #include "widgets/imagebox.h"
 #include "widgets/intervaltimer.h"
@@ -21,19 +19,7 @@ namespace {
 
 constexpr int upperBoxes = 6;
 
-template <typename Window> QList<Window*> windowsOfKind() {
-    QList<Window*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Window*>(widget))
-            windows.append(window);
-    }
-    return windows;
-}
-
-template <typename Window> Window* onlyWindow() {
-    const QList<Window*> windows = windowsOfKind<Window>();
-    return windows.isEmpty() ? nullptr : windows.first();
-}
+template <typename Window> Window* onlyWindow() { return topLevelWindows<Window>().value(0); }
 
 template <typename Window> WindowState windowState() {
     const auto* window = onlyWindow<Window>();
@@ -52,7 +38,7 @@ void clickCloseBox(QWidget* window) {
     if (!window || !window->isVisible())
         return;
     window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    runDeferredDeletes();
 }
 
 // The scores a box can show at all.
@@ -79,9 +65,6 @@ bool possibleScore(int box, int score) {
 
 } // namespace
 
-QList<Form2*> helpWindows() { return windowsOfKind<Form2>(); }
-QList<Form3*> aboutWindows() { return windowsOfKind<Form3>(); }
-
 void clickAsPlayer(QWidget* widget) {
     QWidget* window = widget->window();
     if (!window->isVisible())
@@ -103,50 +86,7 @@ void clickAsPlayer(QWidget* widget) {
     }
 }
 
-// The game window's widgets, looked up once.
-struct EventPlayer::Widgets {
-    explicit Widgets(const BoardDriver& board) {
-        roll = board.rollButton();
-        sheet = board.sheet();
-        for (int i = 0; i < 5; ++i) {
-            holds[i] = board.hold(i);
-            dice[i] = board.die(i);
-            timers[i] = board.timer(i);
-        }
-        for (int k = 0; k < 6; ++k)
-            faces[k] = board.face(k);
-        for (int b = 0; b < 13; ++b) {
-            boxes[b] = board.button(BoardDriver::sheetBoxes()[b].button);
-            labels[b] = board.label(BoardDriver::sheetBoxes()[b].label);
-        }
-        subtotal = board.label("Label9");
-        total = board.label("Label11");
-        bonus = board.label("lblbonus");
-    }
-
-    int faceOf(int die) const {
-        for (int k = 0; k < 6; ++k) {
-            if (dice[die]->picture() == faces[k]->picture())
-                return k + 1;
-        }
-        return 0;
-    }
-
-    QPushButton* roll;
-    QWidget* sheet;
-    std::array<QCheckBox*, 5> holds;
-    std::array<ImageBox*, 5> dice;
-    std::array<IntervalTimer*, 5> timers;
-    std::array<ImageBox*, 6> faces;
-    std::array<QPushButton*, 13> boxes;
-    std::array<QLabel*, 13> labels;
-    QLabel* subtotal;
-    QLabel* total;
-    QLabel* bonus;
-};
-
-EventPlayer::EventPlayer()
-    : m_board(std::make_unique<BoardDriver>()), m_widgets(std::make_unique<Widgets>(*m_board)) {}
+EventPlayer::EventPlayer() : m_board(std::make_unique<BoardDriver>()) {}
 
 EventPlayer::~EventPlayer() = default;
 
@@ -181,16 +121,16 @@ QStringList EventPlayer::play(const Event& event, const std::function<Throw()>& 
 }
 
 void EventPlayer::deliver(const Event& event) {
-    const Widgets& w = *m_widgets;
+    const BoardDriver& w = *m_board;
     switch (event.action) {
     case Action::Roll:
-        clickAsPlayer(w.roll);
+        clickAsPlayer(w.rollButton());
         break;
     case Action::Hold:
-        clickAsPlayer(w.holds[event.index]);
+        clickAsPlayer(w.hold(event.index));
         break;
     case Action::Box:
-        clickAsPlayer(w.boxes[event.index]);
+        clickAsPlayer(w.box(event.index));
         break;
     case Action::Tick:
         m_board->tick(event.index);
@@ -260,26 +200,26 @@ QStringList EventPlayer::endTheProgram(const Event& event) {
 }
 
 BoardState EventPlayer::observe() const {
-    const Widgets& w = *m_widgets;
+    const BoardDriver& w = *m_board;
     const Form1& form = m_board->form();
     BoardState s;
-    s.caption = w.roll->text();
-    s.rollEnabled = w.roll->isEnabled();
+    s.caption = w.rollButton()->text();
+    s.rollEnabled = w.rollButton()->isEnabled();
     s.rolls = form.property("rolls").toInt();
-    s.spinning = w.timers[0]->interval() == gamenumbers::spinInterval;
+    s.spinning = w.timer(0)->interval() == gamenumbers::spinInterval;
     for (int i = 0; i < 5; ++i) {
-        s.held[i] = w.holds[i]->isChecked();
+        s.held[i] = w.hold(i)->isChecked();
         s.faces[i] = w.faceOf(i);
     }
-    s.holdsEnabled = w.holds[0]->isEnabled();
-    s.sheetEnabled = w.sheet->isEnabled();
+    s.holdsEnabled = w.hold(0)->isEnabled();
+    s.sheetEnabled = w.sheet()->isEnabled();
     for (int b = 0; b < 13; ++b) {
-        const QString text = w.labels[b]->text();
+        const QString text = w.scoreLabel(b)->text();
         s.scores[b] = text.isEmpty() ? -1 : text.toInt();
     }
-    s.subtotalText = w.subtotal->text();
-    s.totalText = w.total->text();
-    s.bonus = !w.bonus->isHidden();
+    s.subtotalText = w.label("Label9")->text();
+    s.totalText = w.label("Label11")->text();
+    s.bonus = !w.label("lblbonus")->isHidden();
     s.total = form.property("total").toInt();
     s.uppertotal = form.property("uppertotal").toInt();
     s.boxscore = form.property("boxscore").toInt();
@@ -291,7 +231,7 @@ BoardState EventPlayer::observe() const {
 }
 
 QStringList EventPlayer::brokenRules() const {
-    const Widgets& w = *m_widgets;
+    const BoardDriver& w = *m_board;
     const Form1& form = m_board->form();
     QStringList broken;
     auto require = [&broken](bool rule, const QString& what) {
@@ -301,15 +241,15 @@ QStringList EventPlayer::brokenRules() const {
 
     // The turn.
     const int rolls = form.property("rolls").toInt();
-    const QString caption = w.roll->text();
+    const QString caption = w.rollButton()->text();
     require(rolls >= 0 && rolls <= gamenumbers::rollsPerTurn,
             QStringLiteral("rolls is %1").arg(rolls));
-    require(rolls < gamenumbers::rollsPerTurn || !w.roll->isEnabled(),
+    require(rolls < gamenumbers::rollsPerTurn || !w.rollButton()->isEnabled(),
             QStringLiteral("a fourth roll can be started"));
     require(caption == QLatin1String("go!") || caption == QLatin1String("stop"),
             QStringLiteral("Command1 shows \"%1\"").arg(caption));
-    const int interval = w.timers[0]->interval();
-    const bool holdsEnabled = w.holds[0]->isEnabled();
+    const int interval = w.timer(0)->interval();
+    const bool holdsEnabled = w.hold(0)->isEnabled();
     require(interval == 0 || interval == gamenumbers::spinInterval,
             QStringLiteral("the dice's timers have an interval of %1 ms").arg(interval));
     require(
@@ -317,45 +257,45 @@ QStringList EventPlayer::brokenRules() const {
         QStringLiteral("Command1 shows \"%1\" with timers at %2 ms").arg(caption).arg(interval));
     require(!holdsEnabled || interval == 0, QStringLiteral("the holds can change while spinning"));
     for (int i = 0; i < 5; ++i) {
-        const IntervalTimer* timer = w.timers[i];
+        const IntervalTimer* timer = w.timer(i);
         const QString die = QString::number(i);
         require(timer->interval() == interval,
                 QStringLiteral("die %1 has a timer interval of its own").arg(die));
-        require(timer->isEnabled() == !w.holds[i]->isChecked(),
+        require(timer->isEnabled() == !w.hold(i)->isChecked(),
                 QStringLiteral("die %1: timer enabled %2 with its hold box ticked %3")
                     .arg(die)
                     .arg(timer->isEnabled())
-                    .arg(w.holds[i]->isChecked()));
+                    .arg(w.hold(i)->isChecked()));
         require(timer->isTicking() == (timer->isEnabled() && timer->interval() > 0),
                 QStringLiteral("die %1: the timer ticks against its settings").arg(die));
-        require(w.holds[i]->isEnabled() == holdsEnabled,
+        require(w.hold(i)->isEnabled() == holdsEnabled,
                 QStringLiteral("the hold boxes are not enabled together"));
-        require(w.holds[i]->checkState() != Qt::PartiallyChecked,
+        require(w.hold(i)->checkState() != Qt::PartiallyChecked,
                 QStringLiteral("hold box %1 is half ticked").arg(die));
     }
 
     // The dice: a thrown die's picture and Tag name the same face; a die never thrown shows none.
     for (int i = 0; i < 5; ++i) {
-        const QString tag = w.dice[i]->tag();
+        const QString tag = w.die(i)->tag();
         const int face = w.faceOf(i);
         require(tag == (face == 0 ? QString() : QString::number(face)),
                 QStringLiteral("die %1 has the picture of face %2 and the Tag \"%3\"")
                     .arg(i)
                     .arg(face)
                     .arg(tag));
-        require(face != 0 || !w.sheet->isEnabled(),
+        require(face != 0 || !w.sheet()->isEnabled(),
                 QStringLiteral("die %1 shows no face while the sheet can score it").arg(i));
     }
     for (int k = 0; k < 6; ++k) {
-        require(w.faces[k]->tag() == QString::number(k + 1) && w.faces[k]->isHidden(),
+        require(w.face(k)->tag() == QString::number(k + 1) && w.face(k)->isHidden(),
                 QStringLiteral("face picture %1 was changed").arg(k));
     }
 
     // The sheet: a box is used exactly when its label shows a score, a score the box can give.
     int upperSum = 0, sum = 0, upperUsed = 0, used = 0;
     for (int b = 0; b < 13; ++b) {
-        const QString text = w.labels[b]->text();
-        const bool free = w.boxes[b]->isEnabledTo(w.sheet);
+        const QString text = w.scoreLabel(b)->text();
+        const bool free = w.box(b)->isEnabledTo(w.sheet());
         const char* name = BoardDriver::sheetBoxes()[b].button;
         require(free == text.isEmpty(),
                 QStringLiteral("box %1 is %2 with its label showing \"%3\"")
@@ -374,18 +314,18 @@ QStringList EventPlayer::brokenRules() const {
             ++upperUsed;
         }
     }
-    const bool bonus = !w.bonus->isHidden();
+    const bool bonus = !w.label("lblbonus")->isHidden();
     require(
         bonus == (upperSum >= gamenumbers::bonusThreshold),
         QStringLiteral("the bonus shows %1 with upper boxes worth %2").arg(bonus).arg(upperSum));
     const int total = sum + (bonus ? gamenumbers::bonusPoints : 0);
-    require(w.subtotal->text() == (upperUsed ? QString::number(upperSum) : QString()),
+    require(w.label("Label9")->text() == (upperUsed ? QString::number(upperSum) : QString()),
             QStringLiteral("Label9 shows \"%1\" for upper boxes worth %2")
-                .arg(w.subtotal->text())
+                .arg(w.label("Label9")->text())
                 .arg(upperSum));
-    require(w.total->text() == (used ? QString::number(total) : QString()),
+    require(w.label("Label11")->text() == (used ? QString::number(total) : QString()),
             QStringLiteral("Label11 shows \"%1\" for boxes worth %2 and bonus %3")
-                .arg(w.total->text())
+                .arg(w.label("Label11")->text())
                 .arg(sum)
                 .arg(bonus));
     require(form.property("uppertotal").toInt() == upperSum,

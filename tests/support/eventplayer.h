@@ -12,9 +12,6 @@
 #include <functional>
 #include <memory>
 
-class Form2;
-class Form3;
-
 // Plays events of the alphabet on a fresh game window (with its help and about windows, made when
 // the menu asks for them), delivering each the way a player's action reaches the program, and
 // keeps an independent model of the game in step. After every event it compares the real windows
@@ -40,20 +37,13 @@ public:
     QStringList brokenRules() const;
 
 private:
-    struct Widgets;
-
     void deliver(const Event& event);
     QStringList endTheProgram(const Event& event);
 
     std::unique_ptr<BoardDriver> m_board;
-    std::unique_ptr<Widgets> m_widgets;
     BoardModel m_model;
     bool m_ended = false;
 };
-
-// The help and about windows that exist now.
-QList<Form2*> helpWindows();
-QList<Form3*> aboutWindows();
 
 // Clicks the middle of `widget` the way a player can: press and release go to whatever shows at
 // that point of its window (a hidden widget is not there to be clicked; a disabled one gets the
