@@ -172,7 +172,7 @@ void AccessibilityTest::aboutPicturesCanBePressed() {
 // starts at "go!", or at the first box when no roll is left.
 void AccessibilityTest::focusStaysOnTheBoard() {
     BoardDriver board;
-    QApplication::setActiveWindow(&board.form());
+    board.form().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&board.form()));
     QVERIFY(!board.rollButton()->accessibleDescription().isEmpty());
     board.roll({1, 2, 3, 4, 5});
