@@ -9,6 +9,7 @@ the installer NSIS makes of it (kazoumi.nsi)."""
 import argparse
 import json
 import pathlib
+import posixpath
 import re
 import shutil
 import struct
@@ -61,9 +62,12 @@ def linked_attributions(qt, link_map):
         folder = attribution.parent.relative_to(sources).as_posix()
         entries = json.loads(attribution.read_text(encoding="utf-8"), strict=False)
         for entry in entries if isinstance(entries, list) else [entries]:
-            # An entry names its files, or stands for its whole folder.
-            paths = (entry.get("Files") or entry.get("Path") or "").split()
-            prefixes = [f"{folder}/{path}" for path in paths] or [f"{folder}/"]
+            # An entry names its files (a list, or one string of names; they may lie in a
+            # folder beside), or stands for its whole folder.
+            paths = entry.get("Files") or entry.get("Path") or ""
+            if isinstance(paths, str):
+                paths = paths.split()
+            prefixes = [posixpath.normpath(f"{folder}/{path}") for path in paths] or [f"{folder}/"]
             if any(source.startswith(prefix) for source in linked for prefix in prefixes):
                 found[entry["Id"]] = (entry, attribution.parent)
     return found
@@ -73,7 +77,7 @@ def licence(entry):
     return entry.get("LicenseId") or entry.get("License", "")
 
 
-def licence_text(entry, folder):
+def licence_text(entry, folder, licences):
     """The licence file of one attribution, led by what it is and whose."""
     copyright = entry.get("Copyright", "")
     if isinstance(copyright, list):
@@ -81,9 +85,16 @@ def licence_text(entry, folder):
     lines = [entry["Name"] + (f" {entry['Version']}" if entry.get("Version") else ""),
              entry.get("Homepage", ""), "", copyright.strip(), "",
              f"Licence : {licence(entry)}", ""]
-    files = entry.get("LicenseFiles", [entry.get("LicenseFile")])
-    for name in filter(None, files):
-        lines += ["-" * 72, (folder / name).resolve().read_text(errors="replace")]
+    names = entry.get("LicenseFiles", [entry.get("LicenseFile")])
+    files = [folder / name for name in names if name]
+    if not files:
+        # An attribution that names no file of its own takes the texts of the licences it is
+        # under from Qt's LICENSES folder, one file an SPDX identifier.
+        identifiers = set(re.findall(r"[\w.+-]+", licence(entry))) - {"AND", "OR", "WITH"}
+        files = [licences / f"{name}.txt" for name in sorted(identifiers)
+                 if (licences / f"{name}.txt").is_file()]
+    for path in files:
+        lines += ["-" * 72, path.resolve().read_text(errors="replace")]
     return "\n".join(line for line in lines) + "\n"
 
 
@@ -128,7 +139,8 @@ def main():
         + "-" * 72 + "\n" + lgpl.read_text()))
     libraries = ["- Qt " + qt_version + " (LGPL-3.0-only) : licences/Qt.txt"]
     for name, (entry, folder) in sorted(linked_attributions(qt, pathlib.Path(args.map)).items()):
-        write_text(stage / f"licences/{name}.txt", licence_text(entry, folder))
+        write_text(stage / f"licences/{name}.txt",
+                   licence_text(entry, folder, sources / "LICENSES"))
         libraries.append(f"- {entry['Name']} ({licence(entry)}) : licences/{name}.txt")
     for name, path in TOOLCHAIN_LICENCES.items():
         write_text(stage / f"licences/{name}.txt", pathlib.Path(path).read_text())
