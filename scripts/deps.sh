@@ -24,10 +24,10 @@ KAZOUMI_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian reuse 
 KAZOUMI_RESOURCE_COMPILER_PACKAGES=(binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64-posix)
 # What the Windows build adds: MinGW-w64 with POSIX threads, its tools, Ninja, the source package
 # tools for Debian's qtbase, Python and NSIS for the release; and what its checks run the game,
-# the installer and the tests with under X.
+# the installer and the tests with under X (with a window manager, which Wine 10 needs).
 KAZOUMI_CROSS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
     binutils-mingw-w64-x86-64 mingw-w64-tools ninja-build dpkg-dev patch python3 nsis
-    wine64 fonts-wine xvfb xdotool x11-utils imagemagick)
+    wine64 fonts-wine xvfb evilwm xdotool x11-utils imagemagick)
 # What the Wayland test adds: a headless compositor and Qt's Wayland plugin to run the game
 # natively, and an X server with ImageMagick, xdotool and the X utilities for the X11 window to
 # compare with.
