@@ -13,12 +13,9 @@ from .core import WAIT, poll, run
 
 
 class Xvfb:
-    # A virtual X server on a display number it picks itself, ended on leaving. With
-    # window_manager, a minimal window manager (evilwm) runs on it: Wine 10 gives the focus, and
-    # so input, only to windows that a window manager has marked as shown (WM_STATE), so that
-    # without one no window but the first takes a click or a key.
-    def __init__(self, size="1024x768x24", window_manager=False):
-        self.size, self.window_manager = size, window_manager
+    # A virtual X server on a display number it picks itself, ended on leaving.
+    def __init__(self, size="1024x768x24"):
+        self.size = size
 
     def __enter__(self):
         read_end, write_end = os.pipe()
@@ -32,17 +29,11 @@ class Xvfb:
             self.display = f":{number.readline().strip()}"
         if self.display == ":":
             raise RuntimeError("Xvfb did not start")
-        self.manager = None
-        if self.window_manager:
-            # Xvfb has no font but the built-in "fixed", which evilwm must be told of.
-            self.manager = subprocess.Popen(["evilwm", "-fn", "fixed"], env=self.env(),
-                                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return self
 
     def __exit__(self, *_):
-        for process in filter(None, (self.manager, self.process)):
-            process.terminate()
-            process.wait()
+        self.process.terminate()
+        self.process.wait()
 
     def env(self, base=None, **variables):
         return dict(os.environ if base is None else base, DISPLAY=self.display, **variables)
