@@ -40,8 +40,8 @@ KAZOUMI_VALGRIND_PACKAGES=(valgrind)
 # What the event fuzzer adds: clang, and its runtime with libFuzzer and the sanitizers (only
 # recommended by clang, so named here).
 KAZOUMI_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
-# What proving the README's commands on bare Debian systems needs (scripts/fresh-check): debootstrap,
-# and the X server, tools and Python that show and end the game started in the bare root.
+# What proving the README's commands on bare Debian systems needs (scripts/fresh-check):
+# debootstrap, and the X server, tools and Python that show and end the game in the bare root.
 KAZOUMI_FRESH_CHECK_PACKAGES=(debootstrap xvfb xdotool x11-utils python3)
 
 ensure_packages() {
