@@ -23,7 +23,7 @@ void Announcer::say(const QString& text) {
 }
 
 void Announcer::sayCaption(QAbstractButton* button) {
-#if KAZOUMI_ANNOUNCEMENT_EVENT
+#if KAZOUMI_CAPTION_SAID_BY_QT
     Q_UNUSED(button); // the name-change event Qt raises carries the caption
 #else
     if (button->hasFocus())

@@ -11,12 +11,20 @@
 // that shows up with the message as its name (the accessibility factory gives it that interface):
 // a notification showing is spoken the same way, and without the word "notification" before it
 // when it lies in a status bar (Orca 43), which the factory makes it do.
-// And before it, the event that tells a new name reaches AT-SPI without the name, which a screen
-// reader then does not speak: a focused button's new caption is said through the announcer too.
+// On Windows the announcement reaches UI Automation as a notification, which NVDA and Narrator
+// speak while the game has the focus.
+// Before Qt 6.8, the event that tells a new name reaches AT-SPI without the name, which a screen
+// reader then does not speak; and Qt's UI Automation bridge raises a new name only for combo
+// boxes. There a focused button's new caption is said through the announcer too.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 #define KAZOUMI_ANNOUNCEMENT_EVENT 1
 #else
 #define KAZOUMI_ANNOUNCEMENT_EVENT 0
+#endif
+#if KAZOUMI_ANNOUNCEMENT_EVENT && !defined(Q_OS_WIN)
+#define KAZOUMI_CAPTION_SAID_BY_QT 1
+#else
+#define KAZOUMI_CAPTION_SAID_BY_QT 0
 #endif
 
 class QAbstractButton;

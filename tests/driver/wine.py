@@ -106,8 +106,11 @@ class WinePrefix:
         return subprocess.run(self.command(exe, *args), env=self.env, timeout=timeout,
                               check=False, **kwargs)
 
-    def start(self, exe, *args, **kwargs):
-        return subprocess.Popen(self.command(exe, *args), env=self.env, **kwargs)
+    def start(self, exe, *args, debug="-all", **kwargs):
+        """Starts a Windows program; `debug` is what Wine logs on its standard error
+        (WINEDEBUG)."""
+        return subprocess.Popen(self.command(exe, *args), env=dict(self.env, WINEDEBUG=debug),
+                                **kwargs)
 
     def wait(self, timeout=WAIT):
         """Waits for every Windows program of the prefix to end (an uninstaller goes on in a copy
