@@ -16,6 +16,7 @@ SetDateSave off
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "WinVer.nsh"
 
 !define PUBLISHER "Quibette Marnal"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kazoumi"
@@ -26,6 +27,8 @@ InstallDir "$PROGRAMFILES64\Kazoumi"
 RequestExecutionLevel admin
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
+; The bottom line of every page names the game, not the installer's maker.
+BrandingText "Kazoumi ${VERSION}"
 
 VIProductVersion "${NUMERIC_VERSION}"
 VIAddVersionKey /LANG=1036 "ProductName" "Kazoumi"
@@ -41,15 +44,27 @@ VIAddVersionKey /LANG=1036 "LegalCopyright" "GPL-3.0-or-later"
 !insertmacro MUI_PAGE_LICENSE "${STAGE}/COPYING.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_RUN "$INSTDIR\kazoumi.exe"
+; The finish page's "Lancer Kazoumi" starts the game through the desktop's shell, which runs it
+; with the rights of the user logged in, not with the administrator's rights of the installer.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION RunAsUser
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "French"
 
 Function .onInit
+    ; The game's Qt runs on Windows 10 version 1809 (build 17763) and later.
+    ${IfNot} ${AtLeastBuild} 17763
+        MessageBox MB_ICONSTOP|MB_OK "Kazoumi demande Windows 10 version 1809 ou plus récent." /SD IDOK
+        Abort
+    ${EndIf}
     SetShellVarContext all
     SetRegView 64
+FunctionEnd
+
+Function RunAsUser
+    Exec '"$WINDIR\explorer.exe" "$INSTDIR\kazoumi.exe"'
 FunctionEnd
 
 Function un.onInit
