@@ -4,13 +4,16 @@
 // Draws the die icon into files, with the game's own picture code:
 //   kazoumi-icons OUTPUT-FOLDER SIZE...   one PNG a size, each drawn for its size
 //   kazoumi-icons --ico FILE              the 32 x 32, 16-colour icon of the Windows executable
+//   kazoumi-icons --installer FOLDER      the pictures of the Windows installer's pages
 
 #include "pictures/diepictures.h"
+#include "widgets/appearance.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QPainter>
 
 #include <cstdio>
 
@@ -107,6 +110,33 @@ bool writeIco(const QString& file) {
     return false;
 }
 
+// A picture for the installer, the die drawn at `die` pixels in the middle of `size` pixels of
+// `background` (`top` pixels from its top), as the 24-bit bitmap NSIS asks for.
+bool writeInstallerPicture(const QString& file, QSize size, const QColor& background, int die,
+                           int top) {
+    QImage picture(size, QImage::Format_RGB888);
+    picture.fill(background);
+    QPainter painter(&picture);
+    painter.drawImage((size.width() - die) / 2, top, pictures::drawDieIcon(QSize(die, die)));
+    painter.end();
+    QImageWriter writer(file, "bmp");
+    if (writer.write(picture))
+        return true;
+    std::fprintf(stderr, "kazoumi-icons: cannot write %s: %s\n", qPrintable(file),
+                 qPrintable(writer.errorString()));
+    return false;
+}
+
+// The welcome and finish pages' picture (164 x 314): the die on the board's grey; the pages'
+// header's (150 x 57): the die on the header's white.
+bool writeInstallerPictures(const QString& folder) {
+    const QDir out(folder);
+    return writeInstallerPicture(out.filePath(QStringLiteral("welcome.bmp")), QSize(164, 314),
+                                 appearance::lightGrey, 128, 40) &&
+           writeInstallerPicture(out.filePath(QStringLiteral("header.bmp")), QSize(150, 57),
+                                 Qt::white, 48, 4);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -115,8 +145,12 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 3 && arguments[1] == QLatin1String("--ico"))
         return writeIco(arguments[2]) ? 0 : 1;
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--installer"))
+        return writeInstallerPictures(arguments[2]) ? 0 : 1;
     if (arguments.size() < 3) {
-        std::fprintf(stderr, "usage: kazoumi-icons OUTPUT-FOLDER SIZE... | --ico FILE\n");
+        std::fprintf(
+            stderr,
+            "usage: kazoumi-icons OUTPUT-FOLDER SIZE... | --ico FILE | --installer FOLDER\n");
         return 2;
     }
     const QDir folder(arguments[1]);

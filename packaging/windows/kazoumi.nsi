@@ -3,6 +3,7 @@
 ; The game's installer for Windows, in French. release.py runs makensis on it with
 ;   /DVERSION=1.2.3 text version   /DNUMERIC_VERSION=1.2.3.4   /DSTAGE=folder of the files
 ;   /DLISTS=folder of files.nsh and unfiles.nsh   /DICON=die icon   /DOUTFILE=installer to write
+;   /DPICTURES=folder of the pages' pictures (welcome.bmp, header.bmp)
 ; files.nsh holds the File lines and unfiles.nsh the Delete lines, written together so that the
 ; uninstaller removes exactly what the installer put.
 ; Installs for all users into Program Files\Kazoumi, with a Start-menu shortcut and an entry in
@@ -40,6 +41,14 @@ VIAddVersionKey /LANG=1036 "LegalCopyright" "GPL-3.0-or-later"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+; The die, drawn by the game, on the welcome and finish pages and in the other pages' header.
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${PICTURES}/welcome.bmp"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${PICTURES}/welcome.bmp"
+!define MUI_HEADERIMAGE
+!define MUI_HEADERIMAGE_RIGHT
+!define MUI_HEADERIMAGE_BITMAP "${PICTURES}/header.bmp"
+!define MUI_HEADERIMAGE_UNBITMAP "${PICTURES}/header.bmp"
+!insertmacro MUI_PAGE_WELCOME
 !define MUI_LICENSEPAGE_TEXT_TOP "Kazoumi est un logiciel libre, sous la licence publique générale GNU, version 3 ou plus récente."
 !insertmacro MUI_PAGE_LICENSE "${STAGE}/COPYING.txt"
 !insertmacro MUI_PAGE_DIRECTORY

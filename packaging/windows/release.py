@@ -106,7 +106,7 @@ def write_text(path, text):
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     for option in ("exe", "map", "qt", "version", "numeric-version", "copying", "icon",
-                   "makensis", "out", "name"):
+                   "pictures", "makensis", "out", "name"):
         parser.add_argument("--" + option, required=True)
     args = parser.parse_args()
     qt = pathlib.Path(args.qt).resolve()
@@ -180,6 +180,7 @@ def main():
                     f"-DNUMERIC_VERSION={args.numeric_version}", f"-DSTAGE={stage.resolve()}",
                     f"-DLISTS={nsis.resolve()}",
                     f"-DICON={pathlib.Path(args.icon).resolve()}",
+                    f"-DPICTURES={pathlib.Path(args.pictures).resolve()}",
                     f"-DOUTFILE={setup.resolve()}", str(HERE / "kazoumi.nsi")], check=True)
     print(f"wrote {setup}")
 
