@@ -70,6 +70,11 @@ Function .onInit
     ${EndIf}
     SetShellVarContext all
     SetRegView 64
+    ; A later version goes where the installed one is.
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 != ""
+        StrCpy $INSTDIR $0
+    ${EndIf}
 FunctionEnd
 
 Function RunAsUser
@@ -82,6 +87,12 @@ Function un.onInit
 FunctionEnd
 
 Section
+    ; The installed version's own uninstaller removes it first, in place (_?=), so that this one
+    ; takes its place: one folder, one shortcut, one entry in the list of installed programs.
+    ${If} ${FileExists} "$INSTDIR\uninstall.exe"
+        ExecWait '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR'
+        Delete "$INSTDIR\uninstall.exe"
+    ${EndIf}
     SetOutPath "$INSTDIR"
     !include "${LISTS}/files.nsh"
     WriteUninstaller "$INSTDIR\uninstall.exe"
