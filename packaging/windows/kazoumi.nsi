@@ -20,6 +20,8 @@ SetDateSave off
 !include "WinVer.nsh"
 
 !define PUBLISHER "Quibette Marnal"
+; Where a version already installed lies, if any.
+Var installed
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kazoumi"
 
 Name "Kazoumi"
@@ -70,10 +72,10 @@ Function .onInit
     ${EndIf}
     SetShellVarContext all
     SetRegView 64
-    ; A later version goes where the installed one is.
-    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-    ${If} $0 != ""
-        StrCpy $INSTDIR $0
+    ; A later version goes where the installed one is, unless the user chooses another folder.
+    ReadRegStr $installed HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $installed != ""
+        StrCpy $INSTDIR $installed
     ${EndIf}
 FunctionEnd
 
@@ -87,11 +89,14 @@ Function un.onInit
 FunctionEnd
 
 Section
-    ; The installed version's own uninstaller removes it first, in place (_?=), so that this one
-    ; takes its place: one folder, one shortcut, one entry in the list of installed programs.
-    ${If} ${FileExists} "$INSTDIR\uninstall.exe"
-        ExecWait '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR'
-        Delete "$INSTDIR\uninstall.exe"
+    ; The installed version's own uninstaller removes it first, where it lies (_?= keeps it from
+    ; running from a copy), so that this one takes its place: one folder, one shortcut, one entry
+    ; in the list of installed programs.
+    ${If} $installed != ""
+    ${AndIf} ${FileExists} "$installed\uninstall.exe"
+        ExecWait '"$installed\uninstall.exe" /S _?=$installed'
+        Delete "$installed\uninstall.exe"
+        RMDir "$installed"
     ${EndIf}
     SetOutPath "$INSTDIR"
     !include "${LISTS}/files.nsh"
