@@ -39,10 +39,12 @@ root_unpack() {
             mv "$tarball.new" "$tarball"
             rm -rf "$KAZOUMI_ROOT_CACHE/work-$suite"
         fi
-    ) 8>"$KAZOUMI_ROOT_CACHE/.lock-$suite" || { echo "debootstrap could not download $suite" >&2; return 1; }
+    ) 8>"$KAZOUMI_ROOT_CACHE/.lock-$suite" ||
+        { echo "debootstrap could not download $suite" >&2; return 1; }
     debootstrap --variant=minbase --include=git,ca-certificates --arch="$arch" \
         --unpack-tarball="$tarball" "$suite" "$root" "$mirror" >"$root.log" 2>&1 ||
-        { tail -n 20 "$root.log" >&2; echo "debootstrap could not make the $suite root" >&2; return 1; }
+        { tail -n 20 "$root.log" >&2; echo "debootstrap could not make the $suite root" >&2
+          return 1; }
     rm -f "$root.log"
 }
 
@@ -55,8 +57,8 @@ in_root() {
     # shellcheck disable=SC2016 # the inner shell's own arguments
     unshare --mount --pid --fork --kill-child sh -c \
         'mount --rbind /dev "$0/dev" && mount -t proc proc "$0/proc" && exec chroot "$0" "$@"' \
-        "$root" env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        LANG=C.UTF-8 "$@"
+        "$root" env -i HOME=/root LANG=C.UTF-8 \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
 }
 
 # The Windows build is made from Debian 13's Qt, with Debian 13's MinGW-w64 and Wine 10: on any
@@ -64,7 +66,9 @@ in_root() {
 KAZOUMI_WINDOWS_SUITE=trixie
 KAZOUMI_WINDOWS_ROOT=/var/cache/kazoumi-windows/$KAZOUMI_WINDOWS_SUITE
 
-on_windows_suite() { (. /etc/os-release && [ "${VERSION_CODENAME:-}" = "$KAZOUMI_WINDOWS_SUITE" ]); }
+on_windows_suite() {
+    (. /etc/os-release && [ "${VERSION_CODENAME:-}" = "$KAZOUMI_WINDOWS_SUITE" ])
+}
 
 # Runs a script of this checkout in the Windows build's root, made the first time, on a copy of
 # the checkout as it stands (uncommitted changes too) that keeps its build folders from one run
@@ -73,7 +77,8 @@ on_windows_suite() { (. /etc/os-release && [ "${VERSION_CODENAME:-}" = "$KAZOUMI
 in_windows_root() {
     local root=$KAZOUMI_WINDOWS_ROOT status=0
     if [ "$(id -u)" -ne 0 ]; then
-        echo "The Windows build is made in a Debian $KAZOUMI_WINDOWS_SUITE root on this host: run it as root" >&2
+        echo "The Windows build is made in a Debian $KAZOUMI_WINDOWS_SUITE root on this host:" \
+            "run it as root" >&2
         return 1
     fi
     ensure_packages debootstrap >&2
@@ -89,7 +94,8 @@ in_windows_root() {
     fi
     mkdir -p "$root/srv/kazoumi"
     find "$root/srv/kazoumi" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
-    tar --exclude=./.git --exclude=./build --exclude='./build-*' -cf - . | tar -xf - -C "$root/srv/kazoumi"
+    tar --exclude=./.git --exclude=./build --exclude='./build-*' -cf - . |
+        tar -xf - -C "$root/srv/kazoumi"
     in_root "$root" CI="${CI:-}" "/srv/kazoumi/$1" "${@:2}" || status=$?
     exec 7>&-
     return $status
