@@ -40,6 +40,13 @@ KAZOUMI_VALGRIND_PACKAGES=(valgrind)
 # What the event fuzzer adds: clang, and its runtime with libFuzzer and the sanitizers (only
 # recommended by clang, so named here).
 KAZOUMI_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# What scripts/screenshot adds: a virtual X server, the X tools that find, click and capture the
+# windows, and ImageMagick, which writes the PNG files.
+KAZOUMI_SCREENSHOT_PACKAGES=(xvfb x11-utils xdotool imagemagick)
+# What bench/run adds: a virtual X server, the X tools that click and look at its windows
+# (xdotool, xwininfo, xwd), the X client library of the window-mapping watcher, and Google
+# Benchmark.
+KAZOUMI_BENCH_PACKAGES=(xvfb xdotool x11-utils x11-apps libxcb1-dev libbenchmark-dev)
 # What proving the README's commands on bare Debian systems needs (scripts/fresh-check):
 # debootstrap, and the X server, tools and Python that show and end the game in the bare root.
 KAZOUMI_FRESH_CHECK_PACKAGES=(debootstrap xvfb xdotool x11-utils python3)
@@ -70,8 +77,18 @@ ensure_packages() {
     fi
 }
 
-# Configures and builds one preset; the build folder is kept between runs.
+# Configures and builds one preset in its build folder, kept between runs:
+#   build_preset PRESET [-DNAME=VALUE...] [--target TARGET...]
+# The -D options go to the configuring, the rest to the build.
 build_preset() {
-    local preset=$1
-    cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" --parallel "$(nproc)"
+    local preset=$1 configure=() build=() option
+    shift
+    for option in "$@"; do
+        case $option in
+        -D*) configure+=("$option") ;;
+        *) build+=("$option") ;;
+        esac
+    done
+    cmake --preset "$preset" "${configure[@]}" >/dev/null &&
+        cmake --build --preset "$preset" --parallel "$(nproc)" "${build[@]}"
 }

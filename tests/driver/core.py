@@ -68,6 +68,15 @@ def run(args, env=None, timeout=WAIT, check=True, text=True, **kwargs):
                           text=text, stdout=subprocess.PIPE, **kwargs).stdout
 
 
+def deps(shell, **kwargs):
+    """Runs a line of shell after sourcing scripts/deps.sh, which installs packages and builds
+    presets (`ensure_packages "${KAZOUMI_BENCH_PACKAGES[@]}"`, `build_preset bench`), from the
+    top of the source; returns its exit status."""
+    source = Path(__file__).resolve().parents[2]
+    return subprocess.run(["bash", "-c", f". scripts/deps.sh && {shell}"], cwd=source,
+                          **kwargs).returncode
+
+
 @contextlib.contextmanager
 def folder(prefix="kazoumi-"):
     with tempfile.TemporaryDirectory(prefix=prefix) as path:
