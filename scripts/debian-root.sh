@@ -9,12 +9,18 @@
 
 KAZOUMI_ROOT_CACHE=${KAZOUMI_FRESH_CACHE:-/var/cache/kazoumi-fresh-check}
 
-# The Debian mirror this machine's apt takes its packages from.
+# The Debian archives this machine's apt takes its packages from, as apt itself reads its sources:
+# a line "URI SUITE COMPONENT" each.
+debian_sources() {
+    # shellcheck disable=SC2016 # apt's own field names, not the shell's
+    apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' \
+        'Identifier: Packages' 'Origin: Debian' 2>/dev/null | sort -u
+}
+
+# The Debian mirror this machine's apt takes its packages from (not the security archive).
 debian_mirror() {
     local mirror
-    # shellcheck disable=SC2016 # apt's own field names, not the shell's
-    mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Identifier: Packages' 'Origin: Debian' \
-        2>/dev/null | grep -v -- '-security' | head -n 1 || true)
+    mirror=$(debian_sources | awk '$2 !~ /-security$/ { print $1; exit }')
     echo "${mirror:-http://deb.debian.org/debian/}"
 }
 
