@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Kazoumi developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the Windows release from the cross-built kazoumi.exe: a folder with the stripped

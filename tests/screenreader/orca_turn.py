@@ -1,3 +1,4 @@
+#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Kazoumi developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
