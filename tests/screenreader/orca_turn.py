@@ -22,9 +22,7 @@ import os
 import re
 import subprocess
 import sys
-from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
 from driver import atspi, core, x11
 from driver.core import WAIT, Failure
 
