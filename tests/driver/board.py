@@ -4,7 +4,8 @@
 96 dpi: "board" holds points (x, y) and areas (x, y, width, height) of the main window's client
 area, the "client_height" rows below the menu bar (whose height varies with the platform); "help"
 and "about" hold those of the other two windows. The menu opens with a click on "menu_title" and
-its items are chosen with the keys in "menu_items"."""
+its items are chosen with the keys in "menu_items". test_startup checks every one of them against
+the real windows."""
 
 import json
 import time
