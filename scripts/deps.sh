@@ -81,14 +81,14 @@ ensure_packages() {
 #   build_preset PRESET [-DNAME=VALUE...] [--target TARGET...]
 # The -D options go to the configuring, the rest to the build.
 build_preset() {
-    local preset=$1 configure=() build=() option
+    local preset=$1 configure_options=() build_options=() option
     shift
     for option in "$@"; do
         case $option in
-        -D*) configure+=("$option") ;;
-        *) build+=("$option") ;;
+        -D*) configure_options+=("$option") ;;
+        *) build_options+=("$option") ;;
         esac
     done
-    cmake --preset "$preset" "${configure[@]}" >/dev/null &&
-        cmake --build --preset "$preset" --parallel "$(nproc)" "${build[@]}"
+    cmake --preset "$preset" "${configure_options[@]}" >/dev/null &&
+        cmake --build --preset "$preset" --parallel "$(nproc)" "${build_options[@]}"
 }

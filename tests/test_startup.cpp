@@ -9,7 +9,11 @@
 #include "widgets/intervaltimer.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFontInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -28,6 +32,7 @@ private slots:
     void menuItems();
     void focusOrder();
     void captionsFitTheirBoxes();
+    void scriptChecksFindTheWidgets();
 };
 
 void StartupTest::diceShowFivePipsThatAreNoFace() {
@@ -164,6 +169,66 @@ void StartupTest::captionsFitTheirBoxes() {
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                  qPrintable(label->text()));
         QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(label->text()));
+    }
+}
+
+// The script checks click and look at the windows where tests/driver/board.json says (built in as
+// :/board.json): each point must fall on the widget it names, each area hold its widgets whole,
+// each window have the title it gives, and each item be reached by its keys from the menu as a
+// click on its title opens it (no item active).
+void StartupTest::scriptChecksFindTheWidgets() {
+    QFile file(QStringLiteral(":/board.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonObject json = QJsonDocument::fromJson(file.readAll()).object();
+    BoardDriver board;
+    Form1& window = board.form();
+    QCOMPARE(json["client_height"].toInt(), window.centralWidget()->height());
+    const QJsonArray title = json["menu_title"].toArray();
+    const QPoint titleAt(title[0].toInt(), title[1].toInt());
+    QMenuBar* bar = window.menuBar();
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("menu"));
+    QCOMPARE(bar->actionAt(bar->mapFrom(&window, titleAt)), menu->menuAction());
+    const QJsonObject items = json["menu_items"].toObject();
+    for (auto item = items.begin(); item != items.end(); ++item) {
+        menu->popup(window.mapToGlobal(QPoint()));
+        for (const QJsonValue key : item->toArray())
+            QTest::keyClick(menu, QKeySequence(key.toString())[0].key());
+        QVERIFY2(menu->activeAction(), qPrintable(item.key()));
+        QCOMPARE(menu->activeAction()->text(), item.key());
+        menu->hide();
+    }
+
+    // The widgets each name stands for, in the window's client area.
+    const QHash<QString, QStringList> widgets{
+        {"board/roll", {"Command1"}},
+        {"board/chance", {"chance"}},
+        {"board/dice", {"Image2(0)", "Image2(1)", "Image2(2)", "Image2(3)", "Image2(4)"}},
+        {"help/ok", {"Command1"}},
+        {"about/picture", {"Image1"}},
+        {"about/photo", {"Image2"}},
+        {"about/ok", {"Command1"}}};
+    const std::pair<QString, QWidget*> windows[] = {{"board", window.centralWidget()},
+                                                    {"help", board.openHelp()},
+                                                    {"about", board.openAbout()}};
+    for (const auto& [where, client] : windows) {
+        QVERIFY2(client, qPrintable(where));
+        QCOMPARE(client->window()->windowTitle(), json["titles"][where].toString());
+        const QJsonObject places = json[where].toObject();
+        for (auto place = places.begin(); place != places.end(); ++place) {
+            const QString name = where + u'/' + place.key();
+            const QJsonArray at = place->toArray();
+            const QRect area(at[0].toInt(), at[1].toInt(), at.size() == 4 ? at[2].toInt() : 1,
+                             at.size() == 4 ? at[3].toInt() : 1);
+            QVERIFY2(widgets.contains(name),
+                     qPrintable(name + QStringLiteral(" stands for no known widget")));
+            for (const QString& widgetName : widgets[name]) {
+                auto* widget = client->findChild<QWidget*>(widgetName);
+                QVERIFY2(widget, qPrintable(name + QStringLiteral(": no ") + widgetName));
+                const QRect rect(widget->mapTo(client, QPoint()), widget->size());
+                QVERIFY2(at.size() == 4 ? area.contains(rect) : rect.contains(area.topLeft()),
+                         qPrintable(name + QStringLiteral(" misses ") + widgetName));
+            }
+        }
     }
 }
 

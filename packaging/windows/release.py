@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Kazoumi developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the Windows release from the cross-built kazoumi.exe: a folder with the stripped
@@ -103,28 +103,21 @@ def write_text(path, text):
     path.write_bytes(text.replace("\r\n", "\n").replace("\n", "\r\n").encode("utf-8"))
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__)
-    for option in ("exe", "map", "qt", "version", "numeric-version", "copying", "icon",
-                   "pictures", "makensis", "out", "name"):
-        parser.add_argument("--" + option, required=True)
-    args = parser.parse_args()
-    qt = pathlib.Path(args.qt).resolve()
-    out = pathlib.Path(args.out)
-    stage = out / args.name
-    shutil.rmtree(stage, ignore_errors=True)
-    (stage / "licences").mkdir(parents=True)
-
-    subprocess.run(["x86_64-w64-mingw32-strip", "-o", stage / "kazoumi.exe", args.exe], check=True)
+def stage_executable(exe, staged):
+    """The stripped executable, at `staged`."""
+    subprocess.run(["x86_64-w64-mingw32-strip", "-o", staged, exe], check=True)
     # strip writes the time into the COFF header that the linker was told to leave at zero, and
     # the header's checksum over it: both go back to zero (Windows checks the sum of drivers only).
-    exe = bytearray((stage / "kazoumi.exe").read_bytes())
-    header = struct.unpack_from("<I", exe, 0x3C)[0]
-    struct.pack_into("<I", exe, header + 8, 0)
-    struct.pack_into("<I", exe, header + 24 + 64, 0)
-    (stage / "kazoumi.exe").write_bytes(exe)
-    write_text(stage / "COPYING.txt", pathlib.Path(args.copying).read_text())
+    data = bytearray(staged.read_bytes())
+    header = struct.unpack_from("<I", data, 0x3C)[0]
+    struct.pack_into("<I", data, header + 8, 0)
+    struct.pack_into("<I", data, header + 24 + 64, 0)
+    staged.write_bytes(data)
 
+
+def stage_licences(stage, qt, link_map):
+    """The licences of Qt and of everything else linked in, in the stage's licences/: Qt's
+    version, and the lines of LISEZMOI.txt that name them."""
     sources = qt / "share/kazoumi-sources"
     qt_version = json.loads((qt / "modules/Core.json").read_text())["version"]
     lgpl = sources / "LICENSES/LGPL-3.0-only.txt"
@@ -138,29 +131,29 @@ def main():
         "et de Qt, et comment refaire le programme avec un autre Qt.\n\n"
         + "-" * 72 + "\n" + lgpl.read_text()))
     libraries = ["- Qt " + qt_version + " (LGPL-3.0-only) : licences/Qt.txt"]
-    for name, (entry, folder) in sorted(linked_attributions(qt, pathlib.Path(args.map)).items()):
+    for name, (entry, folder) in sorted(linked_attributions(qt, link_map).items()):
         write_text(stage / f"licences/{name}.txt",
                    licence_text(entry, folder, sources / "LICENSES"))
         libraries.append(f"- {entry['Name']} ({licence(entry)}) : licences/{name}.txt")
     for name, path in TOOLCHAIN_LICENCES.items():
         write_text(stage / f"licences/{name}.txt", pathlib.Path(path).read_text())
         libraries.append(f"- le support d'exécution de {name} : licences/{name}.txt")
-    readme = (HERE / "LISEZMOI.txt").read_text()
-    for key, value in (("VERSION", args.version), ("QT_VERSION", qt_version),
-                       ("LIBRARIES", "\n".join(libraries))):
-        readme = readme.replace(f"@{key}@", value)
-    write_text(stage / "LISEZMOI.txt", readme)
+    return qt_version, libraries
 
-    files = sorted(path.relative_to(stage).as_posix() for path in stage.rglob("*") if path.is_file())
-    zip_path = out / f"{args.name}.zip"
-    with zipfile.ZipFile(zip_path, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as archive:
-        for name in files:
-            info = zipfile.ZipInfo(f"{args.name}/{name}", ZIP_TIME)
+
+def write_zip(stage, files, path, name):
+    """The staged files in a zip, under the folder `name`: the same bytes from the same files."""
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as archive:
+        for file in files:
+            info = zipfile.ZipInfo(f"{name}/{file}", ZIP_TIME)
             info.external_attr = 0o644 << 16
             info.compress_type = zipfile.ZIP_DEFLATED
-            archive.writestr(info, (stage / name).read_bytes())
-    print(f"wrote {zip_path}")
+            archive.writestr(info, (stage / file).read_bytes())
+    print(f"wrote {path}")
 
+
+def make_installer(args, stage, files, out):
+    """The installer, from the staged files, with makensis."""
     # What the installer puts, and so what its uninstaller removes.
     nsis = out / "nsis"
     nsis.mkdir(exist_ok=True)
@@ -185,6 +178,33 @@ def main():
     (nsis / "makensis.json").write_text(json.dumps(command, indent=1) + "\n")
     subprocess.run(command, check=True)
     print(f"wrote {setup}")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    for option in ("exe", "map", "qt", "version", "numeric-version", "copying", "icon",
+                   "pictures", "makensis", "out", "name"):
+        parser.add_argument("--" + option, required=True)
+    args = parser.parse_args()
+    qt = pathlib.Path(args.qt).resolve()
+    out = pathlib.Path(args.out)
+    stage = out / args.name
+    shutil.rmtree(stage, ignore_errors=True)
+    (stage / "licences").mkdir(parents=True)
+
+    stage_executable(args.exe, stage / "kazoumi.exe")
+    write_text(stage / "COPYING.txt", pathlib.Path(args.copying).read_text())
+    qt_version, libraries = stage_licences(stage, qt, pathlib.Path(args.map))
+    readme = (HERE / "LISEZMOI.txt").read_text()
+    for key, value in (("VERSION", args.version), ("QT_VERSION", qt_version),
+                       ("LIBRARIES", "\n".join(libraries))):
+        readme = readme.replace(f"@{key}@", value)
+    write_text(stage / "LISEZMOI.txt", readme)
+
+    files = sorted(path.relative_to(stage).as_posix() for path in stage.rglob("*")
+                   if path.is_file())
+    write_zip(stage, files, out / f"{args.name}.zip", args.name)
+    make_installer(args, stage, files, out)
 
 
 if __name__ == "__main__":

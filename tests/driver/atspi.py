@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Kazoumi developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A private desktop for the screen reader: an X server, a D-Bus session, the AT-SPI bus beside it
-# and Orca, which writes what it would speak to a file rather than to a speech synthesiser.
+"""A private desktop for the screen reader: an X server, a D-Bus session, the AT-SPI bus beside
+it and Orca, which writes what it would speak to a file rather than to a speech synthesiser."""
 
 import contextlib
 import os
@@ -15,8 +15,9 @@ from .core import WAIT, Processes, run
 
 
 class Session:
-    # Everything runs with `folder` as its home and runtime folder; whatever the buses start on
-    # their own carries it in its environment and is ended too, on leaving.
+    """The desktop, started on entering and ended on leaving. Everything runs with `folder` as its
+    home and runtime folder; whatever the buses start on their own carries it in its environment
+    and is ended too."""
     def __init__(self, folder):
         self.folder = str(folder)
 
@@ -52,25 +53,27 @@ class Session:
         return self.stack.__exit__(*exception)
 
     def start(self, args, env=None, **kwargs):
+        """Starts a process in the session (its environment unless `env`), ended on leaving."""
         return self.processes.start(args, self.env if env is None else env, **kwargs)
 
     def orca(self, debug_log, output):
-        # Orca, its debug text (what it speaks among it) going to `debug_log`.
+        """Starts Orca, its debug text (what it speaks among it) going to `debug_log` and the
+        rest of its output to `output`."""
         with open(output, "wb") as out:
             self.start(alone(self.env) + ["orca", f"--debug-file={relay_to_file(debug_log)}",
                                           "-u", os.path.join(self.folder, "orca-prefs")],
                        stdout=out, stderr=subprocess.STDOUT)
 
     def export(self):
-        # This session in the check's own environment, for the AT-SPI bindings.
+        """Puts this session in the check's own environment, for the AT-SPI bindings."""
         for variable in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR", "HOME"):
             os.environ[variable] = self.env[variable]
 
 
 def relay_to_file(path):
-    # A terminal for Orca to write its debug text to, copied line by line into `path`. Orca
-    # writes its debug file through a buffer that it flushes only when full, so a file would
-    # hold back the last things said. Written to a terminal, each line goes out as it ends.
+    """A terminal for Orca to write its debug text to, copied line by line into `path`. Orca
+    writes its debug file through a buffer that it flushes only when full, so a file would hold
+    back the last things said. Written to a terminal, each line goes out as it ends."""
     master, slave = pty.openpty()
     tty.setraw(slave)
 
@@ -85,10 +88,10 @@ def relay_to_file(path):
 
 
 def alone(env):
-    # The command that runs Orca in a process namespace of its own. Orca refuses to start beside
-    # another Orca of the same user, and its --replace option kills every other one: there it
-    # sees none, so the check neither waits for nor ends the screen reader of anyone else on the
-    # machine (a user's own, another run of the tests).
+    """The command that runs Orca in a process namespace of its own. Orca refuses to start beside
+    another Orca of the same user, and its --replace option kills every other one: there it sees
+    none, so the check neither waits for nor ends the screen reader of anyone else on the machine
+    (a user's own, another run of the tests)."""
     command = ["unshare", "--pid", "--fork", "--kill-child", "--mount-proc"]
     if os.getuid() != 0:
         command.insert(1, "--map-current-user")

@@ -1,9 +1,10 @@
 # SPDX-FileCopyrightText: 2026 The Kazoumi developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Waiting, the tools a check needs, failing and skipping, and the processes a check starts.
-# A check missing a tool is skipped (exit 77, which ctest reports as skipped) on a developer's
-# machine, and fails under CI=true, where scripts/test has installed everything. Shell checks
-# ask the same from the command line: tests/driver/core.py TOOL... exits 0, 77 or 1.
+"""Waiting, the tools a check needs, failing and skipping, and the processes a check starts.
+
+A check missing a tool is skipped (exit 77, which ctest reports as skipped) on a developer's
+machine, and fails under CI=true, where scripts/test has installed everything. Shell checks ask
+the same from the command line: tests/driver/core.py TOOL... exits 0, 77 or 1."""
 
 import contextlib
 import importlib.util
@@ -27,16 +28,17 @@ PACKAGES = {"Xvfb": "xvfb", "xwininfo": "x11-utils", "xprop": "x11-utils", "xwd"
 
 
 class Failure(Exception):
-    pass  # what a check found wrong
+    """What a check found wrong."""
 
 
 def fail(message):
+    """Ends the check as failed, saying why."""
     print(f"FAIL: {message}", flush=True)
     sys.exit(1)
 
 
 def missing(message):
-    # Something the check needs is not installed.
+    """Something the check needs is not installed: skipped, or failed under CI=true."""
     if os.environ.get("CI", "") in ("", "0", "false"):
         print(f"skipped: {message}", flush=True)
         sys.exit(77)
@@ -44,6 +46,8 @@ def missing(message):
 
 
 def need(*tools, modules=()):
+    """The check needs these programs and Python modules; missing() names the Debian packages of
+    those absent."""
     absent = [tool for tool in tools if not shutil.which(tool)]
     absent += [module for module in modules if importlib.util.find_spec(module) is None]
     if absent:
@@ -52,8 +56,8 @@ def need(*tools, modules=()):
 
 
 def poll(predicate, timeout=WAIT, interval=0.05, what="the awaited state"):
-    # The first truthy value of predicate(), called until `timeout` seconds have passed; `what`
-    # (or what it returns, when a function) then says what never came.
+    """The first truthy value of predicate(), called until `timeout` seconds have passed; `what`
+    (or what it returns, when a function) then says in the TimeoutError what never came."""
     deadline = time.monotonic() + timeout
     while not (value := predicate()):
         if time.monotonic() > deadline:
@@ -63,7 +67,7 @@ def poll(predicate, timeout=WAIT, interval=0.05, what="the awaited state"):
 
 
 def run(args, env=None, timeout=WAIT, check=True, text=True, **kwargs):
-    # A command's standard output; a failure raises CalledProcessError when `check`.
+    """A command's standard output; a failure raises CalledProcessError when `check`."""
     return subprocess.run([str(arg) for arg in args], env=env, timeout=timeout, check=check,
                           text=text, stdout=subprocess.PIPE, **kwargs).stdout
 
@@ -79,12 +83,13 @@ def deps(shell, **kwargs):
 
 @contextlib.contextmanager
 def folder(prefix="kazoumi-"):
+    """A private temporary folder, as a Path, removed with all it holds on leaving."""
     with tempfile.TemporaryDirectory(prefix=prefix) as path:
         yield Path(path)
 
 
 def check(function, *args):
-    # A check's body: a Failure, a timeout or a failed command ends it with FAIL.
+    """Runs a check's body: a Failure, a timeout or a failed command ends it with FAIL."""
     try:
         function(*args)
     except (Failure, TimeoutError, subprocess.SubprocessError) as failure:
@@ -92,9 +97,9 @@ def check(function, *args):
 
 
 class Processes:
-    # The processes a check starts, each in a session of its own, ended in reverse order on
-    # leaving; with a marker, so is every process that carries the marker in its environment
-    # (what a bus started on its own in the check's private folders).
+    """The processes a check starts, each in a session of its own, ended in reverse order on
+    leaving; with a marker, so is every process that carries the marker in its environment (what
+    a bus started on its own in the check's private folders)."""
     def __init__(self, marker=None):
         self.marker, self.started, self.pids = marker and marker.encode(), [], []
 
@@ -118,6 +123,7 @@ class Processes:
             _signal(pid, signal.SIGKILL)
 
     def start(self, args, env=None, **kwargs):
+        """Starts a process (Popen's arguments), to be ended on leaving."""
         self.started.append(subprocess.Popen([str(arg) for arg in args], env=env,
                                              start_new_session=True, **kwargs))
         return self.started[-1]

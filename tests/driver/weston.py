@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Kazoumi developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A headless weston at a scale, on a bare black desktop that leaves a window the only thing on
-# its screenshots; its socket is in `runtime`, and it ends on leaving.
+"""A headless weston at a scale, on a bare black desktop that leaves a window the only thing on
+its screenshots."""
 
 import os
 import subprocess
@@ -12,6 +12,8 @@ from .core import poll, run
 
 
 class Weston:
+    """The compositor, started on entering and ended on leaving, its socket in `runtime`."""
+
     def __init__(self, runtime, scale=1, width=800, height=600):
         self.runtime, self.scale, self.size = Path(runtime), scale, (width, height)
         self.socket = f"kazoumi-test-{os.getpid()}-{scale}"
@@ -40,11 +42,12 @@ class Weston:
         self.process.wait()
 
     def env(self, base=None, **variables):
+        """An environment (this process's, or `base`) for a client of this compositor."""
         return dict(os.environ if base is None else base, WAYLAND_DISPLAY=self.socket,
                     XDG_RUNTIME_DIR=str(self.runtime), **variables)
 
     def screenshot(self, png):
-        # Weston's whole output; False when weston-screenshooter made no picture.
+        """Writes weston's whole output to `png`; False when weston-screenshooter made none."""
         with tempfile.TemporaryDirectory() as shots:
             subprocess.run(["weston-screenshooter"], cwd=shots, env=self.env(),
                            capture_output=True)

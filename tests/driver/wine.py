@@ -96,9 +96,11 @@ class WinePrefix:
 
     @property
     def drive_c(self):
+        """The prefix's C: drive, as a folder."""
         return self.path / "drive_c"
 
     def command(self, exe, *args):
+        """The command line that runs a Windows program in this prefix."""
         return [self.loader, str(exe), *map(str, args)]
 
     def run(self, exe, *args, timeout=WAIT, **kwargs):
@@ -124,5 +126,6 @@ class WinePrefix:
         return found[1] if shown.returncode == 0 and found else None
 
     def key_exists(self, key):
+        """Whether Wine's registry has that key."""
         return self.run("reg", "query", key, capture_output=True).returncode == 0
 

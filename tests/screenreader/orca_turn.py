@@ -1,3 +1,4 @@
+#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Kazoumi developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
@@ -21,16 +22,14 @@ import os
 import re
 import subprocess
 import sys
-from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
 from driver import atspi, core, x11
 from driver.core import WAIT, Failure
 
 # "SPEECH OUTPUT: 'text'", then maybe " voice=name" and the voice's settings in braces.
 UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?(?: ?\{.*\})?\s*$")
 SCORE = r"Case (.+?) : (\d+) points?\.(?: bonus 35 points\.)? Total : (\d+) points?\."
-DICE = re.compile(r"Dés : (\d)( gardé)?, (\d)( gardé)?, (\d)( gardé)?, (\d)( gardé)?, (\d)( gardé)?\.")
+DICE = re.compile("Dés : " + ", ".join([r"(\d)( gardé)?"] * 5) + r"\.")
 
 
 class Speech:
@@ -104,17 +103,62 @@ class Board:
         raise Failure(f"no field {prefix!r} on the AT-SPI bus")
 
 
-def key(env, name):
-    x11.key(env["DISPLAY"], name)
-
-
 def spoken_dice(match):
     faces = [match.group(2 * i + 1) for i in range(5)]
     held = [bool(match.group(2 * i + 2)) for i in range(5)]
     return faces, held
 
 
-def play(game, folder, session):
+class Player:
+    """The keyboard in the game's window, and what Orca says of each key checked against what the
+    game shows through AT-SPI."""
+
+    def __init__(self, env, speech, board):
+        self.env, self.speech, self.board = env, speech, board
+        self.stops = 0  # the faces are said once after each
+
+    def key(self, name):
+        x11.key(self.env["DISPLAY"], name)
+
+    def roll(self, last):
+        """Space on "go!", then on "stop": the faces Orca said, and whether it said each held."""
+        self.key("space")
+        self.speech.wait_for(r"\bstop\b", 'the roll button now reading "stop"')
+        # The dice spin: their names change under AT-SPI, and nothing is said of it.
+        before = self.board.faces()
+        core.poll(lambda: self.board.faces() != before, interval=0.02,
+                  what="the dice do not spin")
+        self.key("space")
+        self.stops += 1
+        match = self.speech.wait_for(DICE.pattern, "the five faces after the stop")
+        faces, held = spoken_dice(match)
+        shown = self.board.faces()
+        if faces != shown:
+            raise Failure(f"Orca said the dice are {faces}, the game shows {shown}")
+        if last and "Les trois lancers sont joués" not in match.string:
+            raise Failure(f"the third roll did not say that the rolls are used up: "
+                          f"{match.string!r}")
+        return faces, held
+
+    def move_focus(self, step, pattern, what):
+        """Presses `step` until Orca names a control that matches `pattern`."""
+        for _ in range(16):
+            self.key(step)
+            match = self.speech.wait_for(r"^(Case .*|Garder le dé .*|go!.*)$", "the next control")
+            if re.search(pattern, match.group(1)):
+                return match
+        raise Failure(f"{step} never reached {what}")
+
+    def score_box(self):
+        """Space on the box that has the focus: its score is said, "go!" takes the focus."""
+        self.key("space")
+        self.speech.wait_for(r"^go! (push )?button",
+                             '"go!" taking the focus back after the commit')
+        return self.speech.wait_for(SCORE, "the score and the total")
+
+
+def start(game, folder, session):
+    """Orca, then the game with the keyboard's focus: its player, once Orca has said "go!"."""
     env = session.env
     log = os.path.join(folder, "orca-debug.txt")
     speech = Speech(log)
@@ -132,105 +176,91 @@ def play(game, folder, session):
     session.export()
     import pyatspi  # pylint: disable=import-outside-toplevel
 
-    board = Board(pyatspi)
-    stops = 0
+    return Player(env, speech, Board(pyatspi))
 
-    def roll(last):
-        nonlocal stops
-        key(env, "space")
-        speech.wait_for(r"\bstop\b", 'the roll button now reading "stop"')
-        # The dice spin: their names change under AT-SPI, and nothing is said of it.
-        before = board.faces()
-        core.poll(lambda: board.faces() != before, interval=0.02, what="the dice do not spin")
-        key(env, "space")
-        stops += 1
-        match = speech.wait_for(DICE.pattern, "the five faces after the stop")
-        faces, held = spoken_dice(match)
-        shown = board.faces()
-        if faces != shown:
-            raise Failure(f"Orca said the dice are {faces}, the game shows {shown}")
-        if last and "Les trois lancers sont joués" not in match.string:
-            raise Failure(f"the third roll did not say that the rolls are used up: "
-                          f"{match.string!r}")
-        return faces, held
 
-    def move_focus(step, pattern, what):
-        for _ in range(16):
-            key(env, step)
-            match = speech.wait_for(r"^(Case .*|Garder le dé .*|go!.*)$", "the next control")
-            if re.search(pattern, match.group(1)):
-                return match
-        raise Failure(f"{step} never reached {what}")
-
+def first_turn(player):
+    """Three rolls, a die held from the first on, then the "Chance" box."""
     # First roll.
-    faces, held = roll(last=False)
+    faces, held = player.roll(last=False)
     if any(held):
         raise Failure("a die is said to be held before any hold box was used")
 
     # Tab to a hold box: it names its die and that die's face; Space holds the die.
-    match = move_focus("Tab", r"^Garder le dé (\d) : (\d)", "a hold box")
+    match = player.move_focus("Tab", r"^Garder le dé (\d) : (\d)", "a hold box")
     die = int(re.search(r"Garder le dé (\d) : (\d)", match.group(1)).group(1))
     if not re.search(rf"Garder le dé {die} : {faces[die - 1]}\b", match.group(1)):
         raise Failure(f"the hold box said {match.group(1)!r}, its die shows {faces[die - 1]}")
-    key(env, "space")
-    speech.wait_for(r"\bchecked\b", "that the hold box is checked")
-    move_focus("shift+Tab", r"^go!", "the roll button")
+    player.key("space")
+    player.speech.wait_for(r"\bchecked\b", "that the hold box is checked")
+    player.move_focus("shift+Tab", r"^go!", "the roll button")
 
     # Second roll: the held die keeps its face and is said to be held.
-    second, held = roll(last=False)
+    second, held = player.roll(last=False)
     if held != [index == die - 1 for index in range(5)] or second[die - 1] != faces[die - 1]:
         raise Failure(f"after holding die {die} showing {faces[die - 1]}, Orca said {second} "
                       f"held {held}")
 
     # Third roll: the button is spent, the focus moves on to the score sheet.
-    third, _ = roll(last=True)
-
-    def score_box():
-        """Space on the box that has the focus: its score is said, "go!" takes the focus."""
-        key(env, "space")
-        speech.wait_for(r"^go! (push )?button", '"go!" taking the focus back after the commit')
-        return speech.wait_for(SCORE, "the score and the total")
+    third, _ = player.roll(last=True)
 
     # Shift+Tab back round to the "Chance" box, and score it.
-    move_focus("shift+Tab", r"^Case Chance\b", 'the "Chance" box')
-    match = score_box()
+    player.move_focus("shift+Tab", r"^Case Chance\b", 'the "Chance" box')
+    match = player.score_box()
     match = re.search(r"Case Chance : (\d+) points\. Total : (\d+) points\.", match.string)
     score, total = int(match.group(1)), int(match.group(2))
     expected = sum(int(face) for face in third)
     if score != expected or total != expected:
         raise Failure(f"Orca said {score} and total {total}; the dice {third} make {expected}")
-    shown = (board.field("Case Chance : "), board.field("Total : "))
+    shown = (player.board.field("Case Chance : "), player.board.field("Total : "))
     if shown != (f"Case Chance : {score} points", f"Total : {total} points"):
         raise Failure(f"the game shows {shown}")
 
-    # The rest of the game: a roll and the next free box, Tab to the upper boxes first, then
-    # Shift+Tab to the lower ones, until the end is told with the total.
+
+def rest_of_game(player):
+    """A roll and the next free box, Tab to the upper boxes first, then Shift+Tab to the lower
+    ones, until the end is told with the total."""
     for turn in range(2, 14):
-        roll(last=False)
-        move_focus("Tab" if turn <= 7 else "shift+Tab", r"^Case ", "a free box")
-        match = score_box()
+        player.roll(last=False)
+        player.move_focus("Tab" if turn <= 7 else "shift+Tab", r"^Case ", "a free box")
+        match = player.score_box()
         over = re.search(r"Partie terminée : (\d+) points?\.", match.string)
         if bool(over) != (turn == 13) or (over and over.group(1) != match.group(3)):
             raise Failure(f"turn {turn} said {match.string!r}")
 
-    # "Reset" from the menu, by its spoken name: the new game is told and "go!" has the focus.
-    # Alt pressed and released alone, as a hand does, puts the menu bar under the keyboard.
-    subprocess.run(["xdotool", "keydown", "Alt_L", "sleep", "0.3", "keyup", "Alt_L"], env=env,
-                   check=True, timeout=WAIT)
-    speech.wait_for(r"^Menu\b", 'the menu by its name, "Menu"')
-    key(env, "Down")
-    speech.wait_for(r"^Reset\b", 'the "Reset" item')
-    key(env, "Return")
-    speech.wait_for(r"^go! (push )?button", '"go!" taking the focus for the new game')
-    speech.wait_for(r"^Nouvelle partie\.$", "that a new game began")
 
-    said = speech.utterances()
+def new_game(player):
+    """Chooses "Reset" from the menu by its spoken name: the new game is told, "go!" has the
+    focus."""
+    # Alt pressed and released alone, as a hand does, puts the menu bar under the keyboard.
+    subprocess.run(["xdotool", "keydown", "Alt_L", "sleep", "0.3", "keyup", "Alt_L"],
+                   env=player.env, check=True, timeout=WAIT)
+    player.speech.wait_for(r"^Menu\b", 'the menu by its name, "Menu"')
+    player.key("Down")
+    player.speech.wait_for(r"^Reset\b", 'the "Reset" item')
+    player.key("Return")
+    player.speech.wait_for(r"^go! (push )?button", '"go!" taking the focus for the new game')
+    player.speech.wait_for(r"^Nouvelle partie\.$", "that a new game began")
+
+
+def check_words(said, stops):
+    """French counts ("0 point", "2 points"), the end said once, the faces once a stop."""
     wrong = [u for u in said if re.search(r"\b[01] points|\b(\d\d+|[2-9]) point\b", u)]
     if wrong or sum("Partie terminée" in u for u in said) != 1:
         raise Failure(f"French counts or the end said wrong: {wrong}")
     told = [utterance for utterance in said if DICE.search(utterance)]
     if len(told) != stops:
         raise Failure(f"{stops} stops, but the faces were said {len(told)} times: {told}")
+
+
+def play(game, folder, session):
+    """The whole game and the new one; what Orca said."""
+    player = start(game, folder, session)
+    first_turn(player)
+    rest_of_game(player)
+    new_game(player)
+    said = player.speech.utterances()
+    check_words(said, player.stops)
     return said
 
 
