@@ -111,10 +111,10 @@ void Form1::buildDiceArea() {
     Frame2 = makeFrame("Frame2", client, twips(120, 120, 6495, 5295));
 
     PicturePtr framePicture = pictures::dieFrame();
-    void (Form1::* const ticks[5])() = {&Form1::Timer1_Timer, &Form1::Timer2_Timer,
-                                        &Form1::Timer3_Timer, &Form1::Timer4_Timer,
-                                        &Form1::Timer5_Timer};
-    for (int n = 0; n < 5; ++n) {
+    void (Form1::* const ticks[gamenumbers::diceCount])() = {
+        &Form1::Timer1_Timer, &Form1::Timer2_Timer, &Form1::Timer3_Timer, &Form1::Timer4_Timer,
+        &Form1::Timer5_Timer};
+    for (int n = 0; n < gamenumbers::diceCount; ++n) {
         const int step = 1320 * n;
         Image1[n] = new ImageBox(Frame2);
         Image1[n]->setObjectName(arrayName("Image1", n));
@@ -164,9 +164,9 @@ void Form1::buildDiceArea() {
         Qt::QueuedConnection);
 
     // The six face pictures: never shown, they are where every die takes its face from.
-    const int lefts[6] = {9120, 9000, 9120, 9120, 9120, 9240};
-    const int tops[6] = {120, 600, 1320, 2400, 3360, 4200};
-    for (int k = 0; k < 6; ++k) {
+    const int lefts[gamenumbers::faceCount] = {9120, 9000, 9120, 9120, 9120, 9240};
+    const int tops[gamenumbers::faceCount] = {120, 600, 1320, 2400, 3360, 4200};
+    for (int k = 0; k < gamenumbers::faceCount; ++k) {
         Image3[k] = new ImageBox(client);
         Image3[k]->setObjectName(arrayName("Image3", k));
         Image3[k]->setGeometry(twips(lefts[k], tops[k], 735, 735));
@@ -186,7 +186,7 @@ void Form1::buildDiceArea() {
 // Each box's button, label and handler are named after its members, so the names are written once.
 #define SHEET_BOX(button, label, caption, column, row)                                             \
     {#button, #label, caption, &Form1::button, &Form1::label, &Form1::button##_Click, column, row}
-const std::array<Form1::SheetBox, 13> Form1::sheetBoxes{{
+const std::array<Form1::SheetBox, gamenumbers::boxCount> Form1::sheetBoxes{{
     SHEET_BOX(un, Label1, "1", 0, 0),
     SHEET_BOX(deux, Label2, "2", 0, 1),
     SHEET_BOX(trois, Label3, "3", 0, 2),
@@ -207,7 +207,7 @@ void Form1::buildScoreSheet() {
     Frame1 = makeFrame("Frame1", client, twips(240, 2400, 6255, 2895));
     // Row by row across the first two columns, then "KAZOUMI!": the order in which assistive
     // technology meets the sheet's widgets.
-    for (int row = 0; row < 6; ++row) {
+    for (int row = 0; row < gamenumbers::upperBoxCount; ++row) {
         for (const SheetBox& box : sheetBoxes) {
             if (box.column < 2 && box.row == row)
                 addSheetBox(box);
@@ -288,7 +288,7 @@ void Form1::setFocusOrder() {
                 focusOrder.append(buttonOf(box));
         }
         if (column == 0) {
-            for (int n = 4; n >= 0; --n)
+            for (int n = gamenumbers::diceCount - 1; n >= 0; --n)
                 focusOrder.append(Check1[n]);
         }
     }

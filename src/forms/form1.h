@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "rules/gamenumbers.h"
 #include "rules/randomsource.h"
 #include "rules/rules.h"
 
@@ -55,7 +56,7 @@ public:
     };
     // The thirteen boxes in sheet order: "1" to "6", "3 pareils", "4 pareils", "Full",
     // "Suite (4)", "Suite (5)", "KAZOUMI!", "Chance". Every walk over the boxes goes through it.
-    static const std::array<SheetBox, 13> sheetBoxes;
+    static const std::array<SheetBox, gamenumbers::boxCount> sheetBoxes;
 
     explicit Form1(std::unique_ptr<RandomSource> random = makeSystemRandomSource(),
                    QWidget* parent = nullptr);
@@ -156,11 +157,11 @@ private:
     QGroupBox* score = nullptr;
 
     QPushButton* Command1 = nullptr;
-    std::array<ImageBox*, 5> Image1{};
-    std::array<ImageBox*, 5> Image2{};
-    std::array<ImageBox*, 6> Image3{};
-    std::array<QCheckBox*, 5> Check1{};
-    std::array<IntervalTimer*, 5> dieTimers{}; // Timer1 .. Timer5
+    std::array<ImageBox*, gamenumbers::diceCount> Image1{};
+    std::array<ImageBox*, gamenumbers::diceCount> Image2{};
+    std::array<ImageBox*, gamenumbers::faceCount> Image3{};
+    std::array<QCheckBox*, gamenumbers::diceCount> Check1{};
+    std::array<IntervalTimer*, gamenumbers::diceCount> dieTimers{}; // Timer1 .. Timer5
 
     QPushButton* un = nullptr;
     QPushButton* deux = nullptr;
