@@ -29,8 +29,10 @@ QByteArray diceName(const Dice& dice) {
 
 // Calls `visit` with every ordered throw of faces `lowest` to 6; 0 stands for a die never thrown.
 void forEachThrow(int lowest, const std::function<void(const Dice&)>& visit) {
-    const int faces = 7 - lowest;
-    const int throws = faces * faces * faces * faces * faces;
+    const int faces = gamenumbers::faceCount + 1 - lowest;
+    int throws = 1;
+    for (int die = 0; die < gamenumbers::diceCount; ++die)
+        throws *= faces;
     for (int n = 0; n < throws; ++n) {
         Dice dice;
         int rest = n;
@@ -61,7 +63,7 @@ int upper(int face, const Dice& dice) {
 // Sorted, `needed` equal thrown dice sit next to each other.
 int ofAKind(int needed, const Dice& dice) {
     const Dice s = sorted(dice);
-    for (int i = 0; i + needed <= 5; ++i) {
+    for (int i = 0; i + needed <= gamenumbers::diceCount; ++i) {
         if (s[i] != 0 && s[i] == s[i + needed - 1])
             return sum(dice);
     }
@@ -127,7 +129,7 @@ const std::vector<Rule>& allRules() {
     static const std::vector<Rule> rules = [] {
         std::vector<Rule> list;
         static const char* const upperNames[] = {"1", "2", "3", "4", "5", "6"};
-        for (int face = 1; face <= 6; ++face)
+        for (int face = 1; face <= gamenumbers::faceCount; ++face)
             list.push_back({upperNames[face - 1],
                             [face](const Dice& d) { return rules::upper(face, d); },
                             [face](const Dice& d) { return reference::upper(face, d); }});
@@ -214,7 +216,7 @@ void RulesTest::figuresOverAllThrows() {
     for (std::size_t r = 0; r < rules.size(); ++r)
         counted << figures(rules[r].name, met[r], total[r]);
     qInfo("%s", qPrintable(counted.join(u'\n')));
-    for (int face = 1; face <= 6; ++face)
+    for (int face = 1; face <= gamenumbers::faceCount; ++face)
         expected << figures(QByteArray::number(face).constData(), 4651, face * 6480);
     expected << figures("3 pareils", 1656, 28980) << figures("4 pareils", 156, 2730)
              << figures("Full", 300, 300 * gamenumbers::fullHouseScore)

@@ -27,7 +27,9 @@ class BoardDriver {
 public:
     // The thirteen boxes of the score sheet in the board's own order, "1" to "6" first.
     using SheetBox = Form1::SheetBox;
-    static const std::array<SheetBox, 13>& sheetBoxes() { return Form1::sheetBoxes; }
+    static const std::array<SheetBox, gamenumbers::boxCount>& sheetBoxes() {
+        return Form1::sheetBoxes;
+    }
     static const SheetBox& sheetBox(const char* button);
 
     BoardDriver();
@@ -90,12 +92,12 @@ private:
     // The widgets that change as the game goes, looked up once.
     QPushButton* m_roll = nullptr;
     QWidget* m_sheet = nullptr;
-    std::array<QCheckBox*, 5> m_holds{};
-    std::array<ImageBox*, 5> m_dice{};
-    std::array<IntervalTimer*, 5> m_timers{};
-    std::array<ImageBox*, 6> m_faces{};
-    std::array<QPushButton*, 13> m_boxes{};
-    std::array<QLabel*, 13> m_scoreLabels{};
+    std::array<QCheckBox*, gamenumbers::diceCount> m_holds{};
+    std::array<ImageBox*, gamenumbers::diceCount> m_dice{};
+    std::array<IntervalTimer*, gamenumbers::diceCount> m_timers{};
+    std::array<ImageBox*, gamenumbers::faceCount> m_faces{};
+    std::array<QPushButton*, gamenumbers::boxCount> m_boxes{};
+    std::array<QLabel*, gamenumbers::boxCount> m_scoreLabels{};
 };
 
 // The top-level windows of one kind that exist now, shown or not.

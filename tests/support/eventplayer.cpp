@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int upperBoxes = 6;
-
 template <typename Window> Window* onlyWindow() { return topLevelWindows<Window>().value(0); }
 
 template <typename Window> WindowState windowState() {
@@ -43,12 +41,15 @@ void clickCloseBox(QWidget* window) {
 
 // The scores a box can show at all.
 bool possibleScore(int box, int score) {
-    if (box < upperBoxes)
-        return score >= 0 && score <= 5 * (box + 1) && score % (box + 1) == 0;
+    // What the dice add up to, every one of them thrown.
+    const bool possibleSum =
+        score >= gamenumbers::diceCount && score <= gamenumbers::diceCount * gamenumbers::faceCount;
+    if (box < gamenumbers::upperBoxCount)
+        return score >= 0 && score <= gamenumbers::diceCount * (box + 1) && score % (box + 1) == 0;
     switch (box) {
     case 6:
     case 7:
-        return score == 0 || (score >= 5 && score <= 30);
+        return score == 0 || possibleSum;
     case 8:
         return score == 0 || score == gamenumbers::fullHouseScore;
     case 9:
@@ -58,7 +59,7 @@ bool possibleScore(int box, int score) {
     case 11:
         return score == 0 || score == gamenumbers::fiveOfAKindScore;
     case 12:
-        return score >= 5 && score <= 30;
+        return possibleSum;
     }
     return false;
 }
@@ -207,13 +208,13 @@ BoardState EventPlayer::observe() const {
     s.rollEnabled = w.rollButton()->isEnabled();
     s.rolls = form.property("rolls").toInt();
     s.spinning = w.timer(0)->interval() == gamenumbers::spinInterval;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
         s.held[i] = w.hold(i)->isChecked();
         s.faces[i] = w.faceOf(i);
     }
     s.holdsEnabled = w.hold(0)->isEnabled();
     s.sheetEnabled = w.sheet()->isEnabled();
-    for (int b = 0; b < 13; ++b) {
+    for (int b = 0; b < gamenumbers::boxCount; ++b) {
         const QString text = w.scoreLabel(b)->text();
         s.scores[b] = text.isEmpty() ? -1 : text.toInt();
     }
@@ -256,7 +257,7 @@ QStringList EventPlayer::brokenRules() const {
         (interval != 0) == (caption == QLatin1String("stop")),
         QStringLiteral("Command1 shows \"%1\" with timers at %2 ms").arg(caption).arg(interval));
     require(!holdsEnabled || interval == 0, QStringLiteral("the holds can change while spinning"));
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
         const IntervalTimer* timer = w.timer(i);
         const QString die = QString::number(i);
         require(timer->interval() == interval,
@@ -275,7 +276,7 @@ QStringList EventPlayer::brokenRules() const {
     }
 
     // The dice: a thrown die's picture and Tag name the same face; a die never thrown shows none.
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
         const QString tag = w.die(i)->tag();
         const int face = w.faceOf(i);
         require(tag == (face == 0 ? QString() : QString::number(face)),
@@ -286,14 +287,14 @@ QStringList EventPlayer::brokenRules() const {
         require(face != 0 || !w.sheet()->isEnabled(),
                 QStringLiteral("die %1 shows no face while the sheet can score it").arg(i));
     }
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < gamenumbers::faceCount; ++k) {
         require(w.face(k)->tag() == QString::number(k + 1) && w.face(k)->isHidden(),
                 QStringLiteral("face picture %1 was changed").arg(k));
     }
 
     // The sheet: a box is used exactly when its label shows a score, a score the box can give.
     int upperSum = 0, sum = 0, upperUsed = 0, used = 0;
-    for (int b = 0; b < 13; ++b) {
+    for (int b = 0; b < gamenumbers::boxCount; ++b) {
         const QString text = w.scoreLabel(b)->text();
         const bool free = w.box(b)->isEnabledTo(w.sheet());
         const char* name = BoardDriver::sheetBoxes()[b].button;
@@ -309,7 +310,7 @@ QStringList EventPlayer::brokenRules() const {
                 QStringLiteral("box %1 shows \"%2\"").arg(QLatin1String(name), text));
         sum += score;
         ++used;
-        if (b < upperBoxes) {
+        if (b < gamenumbers::upperBoxCount) {
             upperSum += score;
             ++upperUsed;
         }
