@@ -184,22 +184,27 @@ void Form1::buildDiceArea() {
 }
 
 // Each box's button, label and handler are named after its members, so the names are written once.
-#define SHEET_BOX(button, label, caption, column, row)                                             \
-    {#button, #label, caption, &Form1::button, &Form1::label, &Form1::button##_Click, column, row}
+// `score` is the box's rule applied to the dice of `form`, read the way that rule reads them.
+#define SHEET_BOX(button, label, caption, column, row, score)                                      \
+    {#button,        #label,        caption,                                                       \
+     &Form1::button, &Form1::label, &Form1::button##_Click,                                        \
+     column,         row,           [](const Form1& form) { return score; }}
 const std::array<Form1::SheetBox, gamenumbers::boxCount> Form1::sheetBoxes{{
-    SHEET_BOX(un, Label1, "1", 0, 0),
-    SHEET_BOX(deux, Label2, "2", 0, 1),
-    SHEET_BOX(trois, Label3, "3", 0, 2),
-    SHEET_BOX(quatre, Label4, "4", 0, 3),
-    SHEET_BOX(cinq, Label5, "5", 0, 4),
-    SHEET_BOX(six, Label6, "6", 0, 5),
-    SHEET_BOX(par3, Label3par, "3 pareils", 1, 0),
-    SHEET_BOX(par4, Label4par, "4 pareils", 1, 1),
-    SHEET_BOX(full, Labelfull, "Full", 1, 2),
-    SHEET_BOX(suit4, Labels4, "Suite (4)", 1, 3),
-    SHEET_BOX(suit5, Labelsu5, "Suite (5)", 1, 4),
-    SHEET_BOX(kazoumi, Labelkaz, "KAZOUMI!", 2, 0),
-    SHEET_BOX(chance, Labelchance, "Chance", 1, 5),
+    SHEET_BOX(un, Label1, "1", 0, 0, rules::upper(1, form.facesByPicture())),
+    SHEET_BOX(deux, Label2, "2", 0, 1, rules::upper(2, form.facesByPicture())),
+    SHEET_BOX(trois, Label3, "3", 0, 2, rules::upper(3, form.facesByPicture())),
+    SHEET_BOX(quatre, Label4, "4", 0, 3, rules::upper(4, form.facesByPicture())),
+    SHEET_BOX(cinq, Label5, "5", 0, 4, rules::upper(5, form.facesByPicture())),
+    SHEET_BOX(six, Label6, "6", 0, 5, rules::upper(6, form.facesByPicture())),
+    SHEET_BOX(par3, Label3par, "3 pareils", 1, 0,
+              rules::ofAKind(3, form.facesByPicture(), form.valuesOfTags())),
+    SHEET_BOX(par4, Label4par, "4 pareils", 1, 1,
+              rules::ofAKind(4, form.facesByPicture(), form.valuesOfTags())),
+    SHEET_BOX(full, Labelfull, "Full", 1, 2, rules::fullHouse(form.facesByTag())),
+    SHEET_BOX(suit4, Labels4, "Suite (4)", 1, 3, rules::smallStraight(form.valuesOfTags())),
+    SHEET_BOX(suit5, Labelsu5, "Suite (5)", 1, 4, rules::largeStraight(form.valuesOfTags())),
+    SHEET_BOX(kazoumi, Labelkaz, "KAZOUMI!", 2, 0, rules::fiveOfAKind(form.facesByTag())),
+    SHEET_BOX(chance, Labelchance, "Chance", 1, 5, rules::chance(form.valuesOfTags())),
 }};
 #undef SHEET_BOX
 

@@ -40,8 +40,9 @@ class Form1 : public QMainWindow {
 
 public:
     // A box of the score sheet: its button and the label beside it that shows its score, each
-    // named like its member, the button's caption and handler, and where the box stands. Column
-    // 0 holds the upper boxes, column 1 the lower ones, column 2 "KAZOUMI!" alone.
+    // named like its member, the button's caption and handler, where the box stands, and what it
+    // scores the dice the form shows. Column 0 holds the upper boxes, column 1 the lower ones,
+    // column 2 "KAZOUMI!" alone.
     struct SheetBox {
         const char* button;
         const char* label;
@@ -51,6 +52,7 @@ public:
         void (Form1::*handler)();
         int column;
         int row;
+        int (*score)(const Form1& form);
 
         bool upper() const { return column == 0; }
     };
@@ -136,8 +138,8 @@ private:
     // Unticks every hold box and disables them all, as a turn or a game ends.
     void releaseHolds();
 
+    void scoreBox(QPushButton* button);
     void commitscore(QPushButton* box, QLabel* label, int score, bool upper);
-    void scoreUpperBox(int face, QPushButton* box, QLabel* label);
     void checkbonus();
 
     std::unique_ptr<RandomSource> random;
