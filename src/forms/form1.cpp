@@ -109,43 +109,51 @@ void Form1::buildMenu() {
 
 void Form1::buildDiceArea() {
     Frame2 = makeFrame("Frame2", client, twips(120, 120, 6495, 5295));
+    // The five dice's frames all show this one picture.
+    const PicturePtr framePicture = pictures::dieFrame();
+    for (int n = 0; n < gamenumbers::diceCount; ++n)
+        buildDie(n, framePicture);
+    buildRollButton();
+    buildFacePictures();
+}
 
-    PicturePtr framePicture = pictures::dieFrame();
-    void (Form1::* const ticks[gamenumbers::diceCount])() = {
+// Die n, from the left: its frame, its face, the hold box below it and the timer that spins it.
+void Form1::buildDie(int n, const PicturePtr& framePicture) {
+    static constexpr void (Form1::* ticks[gamenumbers::diceCount])() = {
         &Form1::Timer1_Timer, &Form1::Timer2_Timer, &Form1::Timer3_Timer, &Form1::Timer4_Timer,
         &Form1::Timer5_Timer};
-    for (int n = 0; n < gamenumbers::diceCount; ++n) {
-        const int step = 1320 * n;
-        Image1[n] = new ImageBox(Frame2);
-        Image1[n]->setObjectName(arrayName("Image1", n));
-        Image1[n]->setGeometry(twips(120 + step, 240, 1020, 1020));
-        Image1[n]->setPicture(framePicture);
+    const int step = 1320 * n;
+    Image1[n] = new ImageBox(Frame2);
+    Image1[n]->setObjectName(arrayName("Image1", n));
+    Image1[n]->setGeometry(twips(120 + step, 240, 1020, 1020));
+    Image1[n]->setPicture(framePicture);
 
-        // Each die starts with a five-pip picture of its own: it looks like face 5 but is no
-        // face, so it scores nothing until the die is thrown.
-        Image2[n] = new ImageBox(Frame2);
-        Image2[n]->setObjectName(arrayName("Image2", n));
-        Image2[n]->setGeometry(twips(270 + step, 360, 735, 735));
-        Image2[n]->setStretch(true);
-        Image2[n]->setPicture(pictures::dieFace(5));
-        accessibility::describeDie(Image2[n], QStringLiteral("Dé %1").arg(n + 1));
+    // Each die starts with a five-pip picture of its own: it looks like face 5 but is no
+    // face, so it scores nothing until the die is thrown.
+    Image2[n] = new ImageBox(Frame2);
+    Image2[n]->setObjectName(arrayName("Image2", n));
+    Image2[n]->setGeometry(twips(270 + step, 360, 735, 735));
+    Image2[n]->setStretch(true);
+    Image2[n]->setPicture(pictures::dieFace(5));
+    accessibility::describeDie(Image2[n], QStringLiteral("Dé %1").arg(n + 1));
 
-        // Described before its caption is set: a caption makes the box's accessible interface
-        // at once when assistive technology listens.
-        Check1[n] = new QCheckBox(Frame2);
-        accessibility::describeHoldBox(Check1[n], Image2[n],
-                                       QStringLiteral("Garder le dé %1").arg(n + 1));
-        Check1[n]->setText(QStringLiteral("Check1"));
-        Check1[n]->setObjectName(arrayName("Check1", n));
-        Check1[n]->setGeometry(twips(480 + step, 1440, 255, 255));
-        Check1[n]->setEnabled(false);
-        connect(Check1[n], &QCheckBox::toggled, this, [this, n] { Check1_Click(n); });
+    // Described before its caption is set: a caption makes the box's accessible interface
+    // at once when assistive technology listens.
+    Check1[n] = new QCheckBox(Frame2);
+    accessibility::describeHoldBox(Check1[n], Image2[n],
+                                   QStringLiteral("Garder le dé %1").arg(n + 1));
+    Check1[n]->setText(QStringLiteral("Check1"));
+    Check1[n]->setObjectName(arrayName("Check1", n));
+    Check1[n]->setGeometry(twips(480 + step, 1440, 255, 255));
+    Check1[n]->setEnabled(false);
+    connect(Check1[n], &QCheckBox::toggled, this, [this, n] { Check1_Click(n); });
 
-        dieTimers[n] = new IntervalTimer(Frame2);
-        dieTimers[n]->setObjectName(QStringLiteral("Timer%1").arg(n + 1));
-        connect(dieTimers[n], &IntervalTimer::tick, this, ticks[n]);
-    }
+    dieTimers[n] = new IntervalTimer(Frame2);
+    dieTimers[n]->setObjectName(QStringLiteral("Timer%1").arg(n + 1));
+    connect(dieTimers[n], &IntervalTimer::tick, this, ticks[n]);
+}
 
+void Form1::buildRollButton() {
     Command1 = new QPushButton(QStringLiteral("go!"), client);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twips(2880, 1920, 975, 375));
@@ -162,8 +170,10 @@ void Form1::buildDiceArea() {
             disconnect(describedRollButton);
         },
         Qt::QueuedConnection);
+}
 
-    // The six face pictures: never shown, they are where every die takes its face from.
+// The six face pictures: never shown, they are where every die takes its face from.
+void Form1::buildFacePictures() {
     const int lefts[gamenumbers::faceCount] = {9120, 9000, 9120, 9120, 9120, 9240};
     const int tops[gamenumbers::faceCount] = {120, 600, 1320, 2400, 3360, 4200};
     for (int k = 0; k < gamenumbers::faceCount; ++k) {

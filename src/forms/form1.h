@@ -16,6 +16,7 @@
 class Announcer;
 class IntervalTimer;
 class ImageBox;
+class Picture;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -111,6 +112,9 @@ private:
     void buildWindow();
     void buildMenu();
     void buildDiceArea();
+    void buildDie(int n, const std::shared_ptr<const Picture>& framePicture);
+    void buildRollButton();
+    void buildFacePictures();
     void buildScoreSheet();
     void buildTotals();
     void setFocusOrder();
