@@ -231,16 +231,13 @@ BoardState EventPlayer::observe() const {
     return s;
 }
 
-QStringList EventPlayer::brokenRules() const {
-    const BoardDriver& w = *m_board;
-    const Form1& form = m_board->form();
-    QStringList broken;
-    auto require = [&broken](bool rule, const QString& what) {
-        if (!rule)
-            broken << what;
-    };
+namespace {
 
-    // The turn.
+// Adds `what` to the rules found broken unless `rule` holds.
+using Require = std::function<void(bool rule, const QString& what)>;
+
+// The turn: the rolls, the roll button, and the dice's timers and hold boxes in step.
+void requireTurnRules(const BoardDriver& w, const Form1& form, const Require& require) {
     const int rolls = form.property("rolls").toInt();
     const QString caption = w.rollButton()->text();
     require(rolls >= 0 && rolls <= gamenumbers::rollsPerTurn,
@@ -274,8 +271,10 @@ QStringList EventPlayer::brokenRules() const {
         require(w.hold(i)->checkState() != Qt::PartiallyChecked,
                 QStringLiteral("hold box %1 is half ticked").arg(die));
     }
+}
 
-    // The dice: a thrown die's picture and Tag name the same face; a die never thrown shows none.
+// The dice: a thrown die's picture and Tag name the same face; a die never thrown shows none.
+void requireDiceRules(const BoardDriver& w, const Require& require) {
     for (int i = 0; i < gamenumbers::diceCount; ++i) {
         const QString tag = w.die(i)->tag();
         const int face = w.faceOf(i);
@@ -291,8 +290,11 @@ QStringList EventPlayer::brokenRules() const {
         require(w.face(k)->tag() == QString::number(k + 1) && w.face(k)->isHidden(),
                 QStringLiteral("face picture %1 was changed").arg(k));
     }
+}
 
-    // The sheet: a box is used exactly when its label shows a score, a score the box can give.
+// The sheet: a box is used exactly when its label shows a score, a score the box can give; the
+// totals and the bonus follow from the scores.
+void requireSheetRules(const BoardDriver& w, const Form1& form, const Require& require) {
     int upperSum = 0, sum = 0, upperUsed = 0, used = 0;
     for (int b = 0; b < gamenumbers::boxCount; ++b) {
         const QString text = w.scoreLabel(b)->text();
@@ -337,6 +339,21 @@ QStringList EventPlayer::brokenRules() const {
             QStringLiteral("total is %1, the sheet is worth %2")
                 .arg(form.property("total").toInt())
                 .arg(total));
+}
+
+} // namespace
+
+QStringList EventPlayer::brokenRules() const {
+    const BoardDriver& w = *m_board;
+    const Form1& form = m_board->form();
+    QStringList broken;
+    const Require require = [&broken](bool rule, const QString& what) {
+        if (!rule)
+            broken << what;
+    };
+    requireTurnRules(w, form, require);
+    requireDiceRules(w, require);
+    requireSheetRules(w, form, require);
 
     // The other windows: one of each at most, and the about window shows one picture.
     require(helpWindows().size() <= 1, QStringLiteral("%1 help windows").arg(helpWindows().size()));
