@@ -237,7 +237,7 @@ void BoardModel::commit(int box) {
 
 void BoardModel::reset() {
     BoardState& s = m_state;
-    s.scores = freeSheet();
+    s.scores.fill(-1);
     s.subtotalText.clear();
     s.totalText.clear();
     s.bonus = false;

@@ -16,16 +16,10 @@
 // A help or about window: never made yet (or destroyed by its close box), shown, or hidden.
 enum class WindowState { Absent, Shown, Hidden };
 
-// The scores of a sheet whose boxes are all free.
-inline std::array<int, gamenumbers::boxCount> freeSheet() {
-    std::array<int, gamenumbers::boxCount> scores;
-    scores.fill(-1);
-    return scores;
-}
-
 // The board as the rules describe it, field by field. The model keeps one; the checker reads one
 // off the real windows, and the two must be equal after every event.
 struct BoardState {
+    BoardState() { scores.fill(-1); }
     QString caption = QStringLiteral("go!"); // roll button
     bool rollEnabled = true;
     int rolls = 0;
@@ -33,9 +27,9 @@ struct BoardState {
     std::array<bool, gamenumbers::diceCount> held{};
     bool holdsEnabled = false;
     bool sheetEnabled = false;
-    std::array<int, gamenumbers::boxCount> scores = freeSheet(); // -1: free
-    QString subtotalText;                                        // Label9
-    QString totalText;                                           // Label11
+    std::array<int, gamenumbers::boxCount> scores; // -1: free
+    QString subtotalText;                          // Label9
+    QString totalText;                             // Label11
     bool bonus = false;
     int total = 0;
     int uppertotal = 0;

@@ -12,10 +12,6 @@
 
 namespace {
 
-// The faces, and the codes of the throws: each face in four ways (throwFromCode).
-constexpr unsigned faces = gamenumbers::faceCount;
-constexpr unsigned throwCodes = 4 * faces;
-
 struct Weighted {
     Event event;
     int weight;
@@ -79,10 +75,10 @@ bool endsSequence(const Event& event) {
 }
 
 Throw throwFromCode(unsigned code) {
-    const int face = static_cast<int>(code % faces) + 1;
-    const float low = static_cast<float>(face - 1) / faces;
-    const float high = static_cast<float>(face) / faces;
-    switch ((code / faces) % 4) {
+    const int face = static_cast<int>(code % gamenumbers::faceCount) + 1;
+    const float low = static_cast<float>(face - 1) / gamenumbers::faceCount;
+    const float high = static_cast<float>(face) / gamenumbers::faceCount;
+    switch ((code / gamenumbers::faceCount) % 4) {
     case 1:
         return {low + 1e-5f, face};
     case 2:
@@ -149,14 +145,15 @@ Event EventSource::nextEnding() {
 }
 
 Throw EventSource::nextThrow(int favouredFace) {
-    unsigned code = static_cast<unsigned>(m_throws() % throwCodes);
+    // Each face in four ways: see throwFromCode.
+    unsigned code = static_cast<unsigned>(m_throws() % (4 * gamenumbers::faceCount));
     if (m_lucky) {
         // Without a favoured face, a lucky face that changes now and then.
         if (m_luckyFace == 0 || m_throws() % 10 == 0)
-            m_luckyFace = static_cast<int>(m_throws() % faces) + 1;
+            m_luckyFace = static_cast<int>(m_throws() % gamenumbers::faceCount) + 1;
         const int face = favouredFace != 0 ? favouredFace : m_luckyFace;
         if (m_throws() % 4 != 0)
-            code = code - code % faces + static_cast<unsigned>(face - 1);
+            code = code - code % gamenumbers::faceCount + static_cast<unsigned>(face - 1);
     }
     return throwFromCode(code);
 }
