@@ -69,9 +69,9 @@ FloorWindow::FloorWindow(bool withDice, QWidget* parent) : QMainWindow(parent) {
     if (!withDice)
         return;
 
-    for (int k = 0; k < 6; ++k)
+    for (int k = 0; k < gamenumbers::faceCount; ++k)
         m_faces[k] = drawFace(k + 1);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
         m_dice[i] = new DieView(client);
         m_dice[i]->setGeometry(26 + 88 * i, 32, 49, 49);
         m_dice[i]->setPixmap(&m_faces[4]);
@@ -80,7 +80,7 @@ FloorWindow::FloorWindow(bool withDice, QWidget* parent) : QMainWindow(parent) {
 }
 
 void FloorWindow::tick(int i) {
-    m_shown[i] = (m_shown[i] + 1 + i) % 6;
+    m_shown[i] = (m_shown[i] + 1 + i) % gamenumbers::faceCount;
     m_dice[i]->setPixmap(&m_faces[m_shown[i]]);
 }
 
@@ -96,7 +96,7 @@ void FloorWindow::toggleSpin() {
 }
 
 void FloorWindow::timerEvent(QTimerEvent* event) {
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
         if (event->timerId() == m_timers[i].timerId()) {
             tick(i);
             return;

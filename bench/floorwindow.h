@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "rules/gamenumbers.h"
+
 #include <QBasicTimer>
 #include <QMainWindow>
 #include <QPixmap>
@@ -34,8 +36,8 @@ private:
     void toggleSpin();
 
     QPushButton* m_button = nullptr;
-    std::array<QPixmap, 6> m_faces;
-    std::array<DieView*, 5> m_dice{};
-    std::array<QBasicTimer, 5> m_timers;
-    std::array<int, 5> m_shown{};
+    std::array<QPixmap, gamenumbers::faceCount> m_faces;
+    std::array<DieView*, gamenumbers::diceCount> m_dice{};
+    std::array<QBasicTimer, gamenumbers::diceCount> m_timers;
+    std::array<int, gamenumbers::diceCount> m_shown{};
 };

@@ -26,10 +26,14 @@ namespace {
 const std::vector<Dice>& allHands() {
     static const std::vector<Dice> hands = [] {
         std::vector<Dice> all;
-        for (int code = 0; code < 7776; ++code) {
+        int ways = 1;
+        for (int i = 0; i < gamenumbers::diceCount; ++i)
+            ways *= gamenumbers::faceCount;
+        for (int code = 0; code < ways; ++code) {
             Dice dice{};
-            for (int i = 0, rest = code; i < 5; ++i, rest /= 6)
-                dice[i] = rest % 6 + 1;
+            for (int i = 0, rest = code; i < gamenumbers::diceCount;
+                 ++i, rest /= gamenumbers::faceCount)
+                dice[i] = rest % gamenumbers::faceCount + 1;
             all.push_back(dice);
         }
         return all;
@@ -91,7 +95,7 @@ void frameFloor(benchmark::State& state) {
     FloorWindow window(true);
     showAndSettle(window);
     for (auto _ : state) {
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < gamenumbers::diceCount; ++i)
             window.tick(i);
         repaintNow();
     }
@@ -145,7 +149,7 @@ void registerAll() {
     benchmark::RegisterBenchmark("build", build)->Unit(ns);
     benchmark::RegisterBenchmark("build_floor", buildFloor)->Unit(ns);
 
-    for (int face = 1; face <= 6; ++face) {
+    for (int face = 1; face <= gamenumbers::faceCount; ++face) {
         const std::string name = "rule_upper" + std::to_string(face);
         benchmark::RegisterBenchmark(name.c_str(), [face](benchmark::State& state) {
             benchmarkRule(state, [face](const Dice& dice) { return rules::upper(face, dice); });

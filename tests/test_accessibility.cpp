@@ -58,7 +58,7 @@ void AccessibilityTest::everyControlHasAName() {
 
 void AccessibilityTest::holdBoxesNameTheirDie() {
     BoardDriver board;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
         QCOMPARE(spokenName(board.hold(i)), QStringLiteral("Garder le dé %1").arg(i + 1));
         QCOMPARE(QAccessible::queryAccessibleInterface(board.hold(i))->role(),
                  QAccessible::CheckBox);
@@ -82,8 +82,8 @@ void AccessibilityTest::diceReportTheirFace() {
     BoardDriver board;
     QCOMPARE(spokenName(board.die(0)), QStringLiteral("Dé 1 : pas encore lancé"));
     board.roll({4, 1, 6, 2, 5});
-    const int faces[5] = {4, 1, 6, 2, 5};
-    for (int i = 0; i < 5; ++i)
+    const int faces[gamenumbers::diceCount] = {4, 1, 6, 2, 5};
+    for (int i = 0; i < gamenumbers::diceCount; ++i)
         QCOMPARE(spokenName(board.die(i)), QStringLiteral("Dé %1 : %2").arg(i + 1).arg(faces[i]));
 
     // The text follows the die while it spins, without being told.

@@ -16,14 +16,6 @@ namespace {
 
 using Box = BoardDriver::SheetBox;
 
-// Whether the box itself is still free, whatever the state of the sheet around it.
-bool isFree(const BoardDriver& board, const char* box) {
-    return board.button(box)->isEnabledTo(board.sheet());
-}
-
-const QString startOfTurn =
-    QStringLiteral("go! on | sheet off | holds 00000 off | spin 00000 | rolls 0");
-
 } // namespace
 
 class CommitTest : public QObject {
@@ -84,14 +76,14 @@ void CommitTest::eachBoxScoresTheDiceShown() {
 
     const QString shown = QString::number(score);
     QCOMPARE(board.label(label)->text(), shown);
-    QVERIFY(!isFree(board, box));
+    QVERIFY(!board.isFree(box));
     QCOMPARE(board.label("Label11")->text(), shown);
     QCOMPARE(board.label("Label9")->text(), BoardDriver::sheetBox(box).upper() ? shown : QString());
     QCOMPARE(board.turnState(), startOfTurn);
     for (const Box& other : BoardDriver::sheetBoxes()) {
         if (box == other.button)
             continue;
-        QVERIFY2(isFree(board, other.button), other.button);
+        QVERIFY2(board.isFree(other.button), other.button);
         QVERIFY2(board.label(other.label)->text().isEmpty(), other.label);
     }
 }

@@ -88,15 +88,16 @@ std::optional<Failure> playSequence(quint64 seed, int steps, int prefix, Tally* 
         for (int n = 0; n < prefix && !player.ended(); ++n) {
             const BoardState& state = player.model().state();
             EventSource::Board hint{state.faces, {}, state.spinning};
-            for (int b = 0; b < 13; ++b)
+            for (int b = 0; b < gamenumbers::boxCount; ++b)
                 hint.freeBoxes[b] = state.scores[b] < 0;
             int favoured = 0;
-            while (favoured < 6 && state.scores[favoured] >= 0)
+            while (favoured < gamenumbers::upperBoxCount && state.scores[favoured] >= 0)
                 ++favoured;
             Step& step = played.emplace_back();
             step.event = n == steps - 1 ? source.nextEnding() : source.nextEvent(hint);
             const QStringList problems = player.play(step.event, [&source, &step, favoured] {
-                return step.throws.emplace_back(source.nextThrow(favoured < 6 ? favoured + 1 : 0));
+                return step.throws.emplace_back(
+                    source.nextThrow(favoured < gamenumbers::upperBoxCount ? favoured + 1 : 0));
             });
             if (!problems.isEmpty()) {
                 failure = Failure{played, problems};
@@ -309,7 +310,7 @@ void EventSequencesTest::handWrittenSequences() {
         qsizetype nextFace = 0;
         auto nextThrow = [&sequence, &nextFace] {
             const int face = sequence.faces.value(nextFace++, 1);
-            return Throw{(static_cast<float>(face) - 0.5f) / 6.0f, face};
+            return Throw{faceValue(face), face};
         };
         for (qsizetype step = 0; step < sequence.events.size(); ++step) {
             const Event& event = sequence.events[step];

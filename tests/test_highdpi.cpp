@@ -60,7 +60,7 @@ private slots:
 void HighDpiTest::diceAreDrawnAtDoubleResolution() {
     BoardDriver board;
     QCOMPARE(board.form().devicePixelRatioF(), 2.0);
-    for (int face = 1; face <= 6; ++face) {
+    for (int face = 1; face <= gamenumbers::faceCount; ++face) {
         board.roll({face, face, face, face, face});
         const QImage shown = grabbed(board.die(2));
         QCOMPARE(shown.size(), QSize(98, 98));

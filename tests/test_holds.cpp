@@ -61,11 +61,11 @@ void HoldsTest::holdsCarryOverWithinTurn() {
 void HoldsTest::allHeldStillCountsTheRoll() {
     BoardDriver board;
     board.roll({1, 2, 3, 4, 5});
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < gamenumbers::diceCount; ++i)
         board.clickHold(i);
     const int drawn = board.script().drawn;
     board.clickRoll();
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < gamenumbers::diceCount; ++i)
         QVERIFY(!board.tick(i));
     board.clickRoll();
     QCOMPARE(board.rolls(), 2);
@@ -111,7 +111,7 @@ void HoldsTest::holdAfterThirdRollHasNoEffect() {
     board.clickRoll();
     QCOMPARE(board.rolls(), 3);
     QCOMPARE(board.rollButton()->text(), QStringLiteral("go!"));
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < gamenumbers::diceCount; ++i)
         QVERIFY(!board.timer(i)->isTicking());
 }
 

@@ -5,6 +5,7 @@
 // shadows, sharp at every size; the gold frame; and the window icon in the sixteen colours.
 
 #include "pictures/diepictures.h"
+#include "rules/gamenumbers.h"
 
 #include <QIcon>
 #include <QImage>
@@ -89,7 +90,7 @@ qreal distanceToNearest(QPointF p, const QList<QPoint>& centres, int scale, QPoi
     return best;
 }
 
-const QList<QPoint> faceCentres[6] = {
+const QList<QPoint> faceCentres[gamenumbers::faceCount] = {
     {{29, 28}},
     {{15, 13}, {40, 44}},
     {{45, 8}, {29, 26}, {12, 45}},
@@ -128,7 +129,7 @@ void TestPictures::facesShowTheirPipsInPlace_data() {
     QTest::addColumn<int>("face");
     QTest::addColumn<int>("scale");
     for (int scale : {1, 2})
-        for (int face = 1; face <= 6; ++face)
+        for (int face = 1; face <= gamenumbers::faceCount; ++face)
             QTest::addRow("face %d at %dx", face, scale) << face << scale;
 }
 
@@ -171,7 +172,7 @@ void TestPictures::facesShowTheirPipsInPlace() {
 
 void TestPictures::pipsAreLitBallsWithShadowsBelowRight_data() {
     QTest::addColumn<int>("face");
-    for (int face = 1; face <= 6; ++face)
+    for (int face = 1; face <= gamenumbers::faceCount; ++face)
         QTest::addRow("face %d", face) << face;
 }
 

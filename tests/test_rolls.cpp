@@ -21,7 +21,7 @@ namespace {
 QString stateOf(const BoardDriver& board) {
     bool spinning = true;
     bool holdsEnabled = true;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
         spinning = spinning && board.timer(i)->interval() == gamenumbers::spinInterval;
         holdsEnabled = holdsEnabled && board.hold(i)->isEnabled();
     }
@@ -108,9 +108,9 @@ void RollsTest::pictureAndTagAlwaysAgree() {
     BoardDriver board;
     board.clickRoll();
     for (int round = 0; round < 60; ++round) {
-        board.script().pushFace(1 + (round * 7) % 6);
-        QVERIFY(board.tick(round % 5));
-        for (int i = 0; i < 5; ++i) {
+        board.script().pushFace(1 + (round * 7) % gamenumbers::faceCount);
+        QVERIFY(board.tick(round % gamenumbers::diceCount));
+        for (int i = 0; i < gamenumbers::diceCount; ++i) {
             if (board.faceOf(i) != 0)
                 QCOMPARE(board.tagOf(i), QString::number(board.faceOf(i)));
         }
@@ -124,9 +124,9 @@ void RollsTest::stopBeforeFirstTickThrowsEveryDie() {
     board.clickRoll();
     board.clickRoll();
     QCOMPARE(board.faces(), QList<int>({6, 2, 4, 1, 3}));
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < gamenumbers::diceCount; ++i)
         QCOMPARE(board.tagOf(i), QString::number(board.faceOf(i)));
-    QCOMPARE(board.script().drawn, 5);
+    QCOMPARE(board.script().drawn, gamenumbers::diceCount);
     QCOMPARE(board.rolls(), 1);
 }
 
@@ -140,13 +140,13 @@ void RollsTest::stopThrowsOnlyDiceNeverThrown() {
     for (int face : {1, 3, 6})
         board.script().pushFace(face);
     board.clickRoll();
-    QCOMPARE(board.script().drawn, 5);
+    QCOMPARE(board.script().drawn, gamenumbers::diceCount);
     QCOMPARE(board.faces(), QList<int>({1, 5, 3, 2, 6}));
 
     // On later rolls every die has been thrown, so "stop" draws nothing.
     board.clickRoll();
     board.clickRoll();
-    QCOMPARE(board.script().drawn, 5);
+    QCOMPARE(board.script().drawn, gamenumbers::diceCount);
 }
 
 void RollsTest::diceFlickerIndependently() {
@@ -197,7 +197,7 @@ void RollsTest::faceIndexStaysOnTheDie() {
 
 void RollsTest::systemSourceStaysInRange() {
     auto source = makeSystemRandomSource();
-    int counts[6] = {};
+    int counts[gamenumbers::faceCount] = {};
     for (int draw = 0; draw < 60000; ++draw) {
         const float r = source->next();
         QVERIFY(r >= 0.0f && r < 1.0f);

@@ -29,8 +29,10 @@ QByteArray diceName(const Dice& dice) {
 
 // Calls `visit` with every ordered throw of faces `lowest` to 6; 0 stands for a die never thrown.
 void forEachThrow(int lowest, const std::function<void(const Dice&)>& visit) {
-    const int faces = 7 - lowest;
-    const int throws = faces * faces * faces * faces * faces;
+    const int faces = gamenumbers::faceCount + 1 - lowest;
+    int throws = 1;
+    for (int die = 0; die < gamenumbers::diceCount; ++die)
+        throws *= faces;
     for (int n = 0; n < throws; ++n) {
         Dice dice;
         int rest = n;
@@ -61,7 +63,7 @@ int upper(int face, const Dice& dice) {
 // Sorted, `needed` equal thrown dice sit next to each other.
 int ofAKind(int needed, const Dice& dice) {
     const Dice s = sorted(dice);
-    for (int i = 0; i + needed <= 5; ++i) {
+    for (int i = 0; i + needed <= gamenumbers::diceCount; ++i) {
         if (s[i] != 0 && s[i] == s[i + needed - 1])
             return sum(dice);
     }
@@ -127,7 +129,7 @@ const std::vector<Rule>& allRules() {
     static const std::vector<Rule> rules = [] {
         std::vector<Rule> list;
         static const char* const upperNames[] = {"1", "2", "3", "4", "5", "6"};
-        for (int face = 1; face <= 6; ++face)
+        for (int face = 1; face <= gamenumbers::faceCount; ++face)
             list.push_back({upperNames[face - 1],
                             [face](const Dice& d) { return rules::upper(face, d); },
                             [face](const Dice& d) { return reference::upper(face, d); }});
@@ -150,6 +152,69 @@ const Rule& ruleNamed(const QByteArray& name) {
     return *std::find_if(rules.begin(), rules.end(),
                          [&name](const Rule& rule) { return name == rule.name; });
 }
+
+// The rule book's examples, each with the scores of the boxes it is about. A die never thrown (0)
+// matches no face and adds nothing, so it can neither complete a pattern nor, with another such
+// die, look like a pair: those examples give all thirteen boxes.
+struct Example {
+    const QByteArrayList& rules;
+    Dice dice;
+    Scores scores;
+};
+const QByteArrayList upper{"1", "2", "3", "4", "5", "6"}, ofAKind{"3 pareils", "4 pareils"},
+    full{"Full"}, straights{"Suite (4)", "Suite (5)"}, fiveAndChance{"KAZOUMI!", "Chance"},
+    all = upper + ofAKind + full + straights + fiveAndChance;
+const int fh = gamenumbers::fullHouseScore, small = gamenumbers::smallStraightScore,
+          large = gamenumbers::largeStraightScore, five = gamenumbers::fiveOfAKindScore;
+const Example ruleBookExamples[] = {
+    {upper, {6, 6, 6, 6, 6}, {0, 0, 0, 0, 0, 30}},
+    {upper, {3, 3, 5, 3, 1}, {1, 0, 9, 0, 5, 0}},
+    {upper, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5, 0}},
+    {upper, {2, 4, 4, 2, 4}, {0, 4, 0, 12, 0, 0}},
+    {upper, {1, 1, 1, 1, 1}, {5, 0, 0, 0, 0, 0}},
+    {ofAKind, {2, 3, 3, 3, 5}, {16, 0}},
+    {ofAKind, {3, 5, 3, 2, 3}, {16, 0}},
+    {ofAKind, {4, 4, 4, 4, 1}, {17, 17}},
+    {ofAKind, {6, 6, 6, 6, 6}, {30, 30}},
+    {ofAKind, {5, 5, 5, 2, 2}, {19, 0}},
+    {ofAKind, {1, 1, 2, 2, 3}, {0, 0}},
+    {ofAKind, {1, 2, 3, 4, 5}, {0, 0}},
+    {ofAKind, {1, 1, 1, 2, 2}, {7, 0}},
+    {ofAKind, {1, 1, 1, 1, 1}, {5, 5}},
+    {ofAKind, {6, 2, 6, 2, 6}, {22, 0}},
+    {full, {2, 2, 3, 3, 3}, {fh}},
+    {full, {3, 2, 3, 2, 3}, {fh}},
+    {full, {6, 6, 6, 1, 1}, {fh}},
+    {full, {1, 1, 1, 6, 6}, {fh}},
+    {full, {5, 5, 5, 5, 5}, {0}},
+    {full, {4, 4, 4, 4, 2}, {0}},
+    {full, {1, 1, 1, 2, 3}, {0}},
+    {full, {1, 1, 2, 2, 3}, {0}},
+    {straights, {1, 2, 3, 4, 6}, {small, 0}},
+    {straights, {1, 2, 2, 3, 4}, {small, 0}},
+    {straights, {3, 4, 5, 6, 6}, {small, 0}},
+    {straights, {1, 3, 4, 5, 6}, {small, 0}},
+    {straights, {2, 3, 4, 5, 5}, {small, 0}},
+    {straights, {2, 3, 4, 5, 6}, {small, large}},
+    {straights, {5, 4, 1, 3, 2}, {small, large}},
+    {straights, {2, 3, 4, 6, 6}, {0, 0}},
+    {straights, {1, 2, 3, 5, 6}, {0, 0}},
+    {straights, {1, 2, 4, 5, 6}, {0, 0}},
+    {straights, {3, 3, 3, 3, 3}, {0, 0}},
+    {fiveAndChance, {6, 6, 6, 6, 6}, {five, 30}},
+    {fiveAndChance, {1, 1, 1, 1, 1}, {five, 5}},
+    {fiveAndChance, {2, 2, 2, 2, 3}, {0, 11}},
+    {fiveAndChance, {1, 2, 3, 4, 5}, {0, 15}},
+    // "1" to "6", "3 pareils", "4 pareils", "Full", "Suite (4)", "Suite (5)", "KAZOUMI!",
+    // "Chance"
+    {all, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+    {all, {5, 5, 5, 5, 0}, {0, 0, 0, 0, 20, 0, 20, 20, 0, 0, 0, 0, 20}},
+    {all, {0, 6, 6, 6, 6}, {0, 0, 0, 0, 0, 24, 24, 24, 0, 0, 0, 0, 24}},
+    {all, {3, 3, 3, 2, 0}, {0, 2, 9, 0, 0, 0, 11, 0, 0, 0, 0, 0, 11}},
+    {all, {0, 0, 2, 2, 2}, {0, 6, 0, 0, 0, 0, 6, 0, 0, 0, 0, 0, 6}},
+    {all, {1, 2, 3, 4, 0}, {1, 2, 3, 4, 0, 0, 0, 0, 0, 30, 0, 0, 10}},
+    {all, {0, 3, 4, 5, 6}, {0, 0, 3, 4, 5, 6, 0, 0, 0, 30, 0, 0, 18}},
+};
 
 } // namespace
 
@@ -214,7 +279,7 @@ void RulesTest::figuresOverAllThrows() {
     for (std::size_t r = 0; r < rules.size(); ++r)
         counted << figures(rules[r].name, met[r], total[r]);
     qInfo("%s", qPrintable(counted.join(u'\n')));
-    for (int face = 1; face <= 6; ++face)
+    for (int face = 1; face <= gamenumbers::faceCount; ++face)
         expected << figures(QByteArray::number(face).constData(), 4651, face * 6480);
     expected << figures("3 pareils", 1656, 28980) << figures("4 pareils", 156, 2730)
              << figures("Full", 300, 300 * gamenumbers::fullHouseScore)
@@ -225,71 +290,10 @@ void RulesTest::figuresOverAllThrows() {
     QCOMPARE(counted, expected);
 }
 
-// The rule book's examples, each with the scores of the boxes it is about. A die never thrown (0)
-// matches no face and adds nothing, so it can neither complete a pattern nor, with another such
-// die, look like a pair: those examples give all thirteen boxes.
 void RulesTest::examples() {
-    const QByteArrayList upper{"1", "2", "3", "4", "5", "6"}, ofAKind{"3 pareils", "4 pareils"},
-        full{"Full"}, straights{"Suite (4)", "Suite (5)"}, fiveAndChance{"KAZOUMI!", "Chance"},
-        all = upper + ofAKind + full + straights + fiveAndChance;
-    const int fh = gamenumbers::fullHouseScore, small = gamenumbers::smallStraightScore,
-              large = gamenumbers::largeStraightScore, five = gamenumbers::fiveOfAKindScore;
-    const struct {
-        const QByteArrayList& rules;
-        Dice dice;
-        Scores scores;
-    } examples[] = {
-        {upper, {6, 6, 6, 6, 6}, {0, 0, 0, 0, 0, 30}},
-        {upper, {3, 3, 5, 3, 1}, {1, 0, 9, 0, 5, 0}},
-        {upper, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5, 0}},
-        {upper, {2, 4, 4, 2, 4}, {0, 4, 0, 12, 0, 0}},
-        {upper, {1, 1, 1, 1, 1}, {5, 0, 0, 0, 0, 0}},
-        {ofAKind, {2, 3, 3, 3, 5}, {16, 0}},
-        {ofAKind, {3, 5, 3, 2, 3}, {16, 0}},
-        {ofAKind, {4, 4, 4, 4, 1}, {17, 17}},
-        {ofAKind, {6, 6, 6, 6, 6}, {30, 30}},
-        {ofAKind, {5, 5, 5, 2, 2}, {19, 0}},
-        {ofAKind, {1, 1, 2, 2, 3}, {0, 0}},
-        {ofAKind, {1, 2, 3, 4, 5}, {0, 0}},
-        {ofAKind, {1, 1, 1, 2, 2}, {7, 0}},
-        {ofAKind, {1, 1, 1, 1, 1}, {5, 5}},
-        {ofAKind, {6, 2, 6, 2, 6}, {22, 0}},
-        {full, {2, 2, 3, 3, 3}, {fh}},
-        {full, {3, 2, 3, 2, 3}, {fh}},
-        {full, {6, 6, 6, 1, 1}, {fh}},
-        {full, {1, 1, 1, 6, 6}, {fh}},
-        {full, {5, 5, 5, 5, 5}, {0}},
-        {full, {4, 4, 4, 4, 2}, {0}},
-        {full, {1, 1, 1, 2, 3}, {0}},
-        {full, {1, 1, 2, 2, 3}, {0}},
-        {straights, {1, 2, 3, 4, 6}, {small, 0}},
-        {straights, {1, 2, 2, 3, 4}, {small, 0}},
-        {straights, {3, 4, 5, 6, 6}, {small, 0}},
-        {straights, {1, 3, 4, 5, 6}, {small, 0}},
-        {straights, {2, 3, 4, 5, 5}, {small, 0}},
-        {straights, {2, 3, 4, 5, 6}, {small, large}},
-        {straights, {5, 4, 1, 3, 2}, {small, large}},
-        {straights, {2, 3, 4, 6, 6}, {0, 0}},
-        {straights, {1, 2, 3, 5, 6}, {0, 0}},
-        {straights, {1, 2, 4, 5, 6}, {0, 0}},
-        {straights, {3, 3, 3, 3, 3}, {0, 0}},
-        {fiveAndChance, {6, 6, 6, 6, 6}, {five, 30}},
-        {fiveAndChance, {1, 1, 1, 1, 1}, {five, 5}},
-        {fiveAndChance, {2, 2, 2, 2, 3}, {0, 11}},
-        {fiveAndChance, {1, 2, 3, 4, 5}, {0, 15}},
-        // "1" to "6", "3 pareils", "4 pareils", "Full", "Suite (4)", "Suite (5)", "KAZOUMI!",
-        // "Chance"
-        {all, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {all, {5, 5, 5, 5, 0}, {0, 0, 0, 0, 20, 0, 20, 20, 0, 0, 0, 0, 20}},
-        {all, {0, 6, 6, 6, 6}, {0, 0, 0, 0, 0, 24, 24, 24, 0, 0, 0, 0, 24}},
-        {all, {3, 3, 3, 2, 0}, {0, 2, 9, 0, 0, 0, 11, 0, 0, 0, 0, 0, 11}},
-        {all, {0, 0, 2, 2, 2}, {0, 6, 0, 0, 0, 0, 6, 0, 0, 0, 0, 0, 6}},
-        {all, {1, 2, 3, 4, 0}, {1, 2, 3, 4, 0, 0, 0, 0, 0, 30, 0, 0, 10}},
-        {all, {0, 3, 4, 5, 6}, {0, 0, 3, 4, 5, 6, 0, 0, 0, 30, 0, 0, 18}},
-    };
     // One line per box and throw: a difference names the first that scores otherwise.
     QStringList scored, expected;
-    for (const auto& [rules, dice, scores] : examples) {
+    for (const auto& [rules, dice, scores] : ruleBookExamples) {
         QCOMPARE(scores.size(), rules.size());
         for (qsizetype i = 0; i < rules.size(); ++i) {
             const QString example = QString::fromLatin1(rules[i] + " on " + diceName(dice) + ": ");

@@ -7,6 +7,7 @@
 // updates cost a bare widget.
 
 #include "forms/form1.h"
+#include "support/scriptedrandom.h"
 #include "widgets/intervaltimer.h"
 
 #include <QCoreApplication>
@@ -130,8 +131,8 @@ namespace {
 class CyclingRandom final : public RandomSource {
 public:
     float next() override {
-        m_face = (m_face + 1) % 6;
-        return (m_face + 0.5f) / 6.0f;
+        m_face = (m_face + 1) % gamenumbers::faceCount;
+        return faceValue(m_face + 1);
     }
 
 private:
@@ -144,16 +145,16 @@ class BareWindow : public QWidget {
 public:
     BareWindow() {
         resize(448, 361);
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < gamenumbers::diceCount; ++i) {
             children[i] = new QWidget(this);
             children[i]->setGeometry(26 + 88 * i, 32, 49, 49);
         }
     }
-    QWidget* children[5];
+    QWidget* children[gamenumbers::diceCount];
 };
 
 constexpr int ticksMeasured = 10000;
-constexpr int framesMeasured = ticksMeasured / 5;
+constexpr int framesMeasured = ticksMeasured / gamenumbers::diceCount;
 
 template <typename Window> bool showExposed(Window& window) {
     window.show();
@@ -195,7 +196,7 @@ public:
         m_exposed = showExposed(m_board);
         QTest::mouseClick(m_board.findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < gamenumbers::diceCount; ++i)
             m_timers[i] = m_board.findChild<IntervalTimer*>(QStringLiteral("Timer%1").arg(i + 1));
     }
 
@@ -221,7 +222,7 @@ public:
 
 private:
     Form1 m_board;
-    IntervalTimer* m_timers[5] = {};
+    IntervalTimer* m_timers[gamenumbers::diceCount] = {};
     bool m_exposed = false;
 };
 

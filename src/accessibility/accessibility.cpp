@@ -318,7 +318,8 @@ QString scoreFieldText(const QString& boxName, const QString& score, const QStri
     return QStringLiteral("%1 : %2").arg(boxName, score.isEmpty() ? whenEmpty : pointsText(score));
 }
 
-QString diceText(const std::array<QString, 5>& tags, const std::array<bool, 5>& held) {
+QString diceText(const std::array<QString, gamenumbers::diceCount>& tags,
+                 const std::array<bool, gamenumbers::diceCount>& held) {
     QStringList faces;
     for (std::size_t i = 0; i < tags.size(); ++i)
         faces << (held[i] ? QStringLiteral("%1 gardé").arg(tags[i]) : tags[i]);

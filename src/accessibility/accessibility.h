@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "rules/gamenumbers.h"
+
 #include <QString>
 
 #include <array>
@@ -51,7 +53,8 @@ QString pointsText(const QString& number);
 QString dieText(const QString& name, const QString& tag);
 QString scoreFieldText(const QString& boxName, const QString& score, const QString& whenEmpty);
 // The five faces after a roll, the held dice marked: "Dés : 3, 5 gardé, 5 gardé, 2, 6."
-QString diceText(const std::array<QString, 5>& tags, const std::array<bool, 5>& held);
+QString diceText(const std::array<QString, gamenumbers::diceCount>& tags,
+                 const std::array<bool, gamenumbers::diceCount>& held);
 // Said after the dice when the turn's last roll is made.
 QString rollsUsedUpText();
 // A box just scored: "Case Full : 25 points. Total : 41 points.", with the bonus between the two

@@ -10,6 +10,20 @@
 #include <QLabel>
 #include <QPushButton>
 
+// Scores the box whose button is `button` by its rule, with the dice shown. A lower box keeps its
+// score in boxscore first; an upper one adds it to the sub-total, and may earn the bonus.
+void Form1::scoreBox(QPushButton* button) {
+    for (const SheetBox& box : sheetBoxes) {
+        if (buttonOf(box) != button)
+            continue;
+        const int score = box.score(*this);
+        if (!box.upper())
+            boxscore = score;
+        commitscore(button, labelOf(box), score, box.upper());
+        return;
+    }
+}
+
 // Ends the turn: shows the score and the totals, uses the box up, and brings the board back to
 // the start of a turn. The dice and their spin are left as they are.
 void Form1::commitscore(QPushButton* box, QLabel* label, int score, bool upper) {
@@ -45,48 +59,17 @@ void Form1::checkbonus() {
     Label11->setText(QString::number(total));
 }
 
-void Form1::scoreUpperBox(int face, QPushButton* box, QLabel* label) {
-    commitscore(box, label, rules::upper(face, facesByPicture()), true);
-}
-
-void Form1::un_Click() { scoreUpperBox(1, un, Label1); }
-void Form1::deux_Click() { scoreUpperBox(2, deux, Label2); }
-void Form1::trois_Click() { scoreUpperBox(3, trois, Label3); }
-void Form1::quatre_Click() { scoreUpperBox(4, quatre, Label4); }
-void Form1::cinq_Click() { scoreUpperBox(5, cinq, Label5); }
-void Form1::six_Click() { scoreUpperBox(6, six, Label6); }
-
-void Form1::par3_Click() {
-    boxscore = rules::ofAKind(3, facesByPicture(), valuesOfTags());
-    commitscore(par3, Label3par, boxscore, false);
-}
-
-void Form1::par4_Click() {
-    boxscore = rules::ofAKind(4, facesByPicture(), valuesOfTags());
-    commitscore(par4, Label4par, boxscore, false);
-}
-
-void Form1::full_Click() {
-    boxscore = rules::fullHouse(facesByTag());
-    commitscore(full, Labelfull, boxscore, false);
-}
-
-void Form1::suit4_Click() {
-    boxscore = rules::smallStraight(valuesOfTags());
-    commitscore(suit4, Labels4, boxscore, false);
-}
-
-void Form1::suit5_Click() {
-    boxscore = rules::largeStraight(valuesOfTags());
-    commitscore(suit5, Labelsu5, boxscore, false);
-}
-
-void Form1::kazoumi_Click() {
-    boxscore = rules::fiveOfAKind(facesByTag());
-    commitscore(kazoumi, Labelkaz, boxscore, false);
-}
-
-void Form1::chance_Click() {
-    boxscore = rules::chance(valuesOfTags());
-    commitscore(chance, Labelchance, boxscore, false);
-}
+// The thirteen boxes' buttons: each scores its box by the box's own entry of the sheet's table.
+void Form1::un_Click() { scoreBox(un); }
+void Form1::deux_Click() { scoreBox(deux); }
+void Form1::trois_Click() { scoreBox(trois); }
+void Form1::quatre_Click() { scoreBox(quatre); }
+void Form1::cinq_Click() { scoreBox(cinq); }
+void Form1::six_Click() { scoreBox(six); }
+void Form1::par3_Click() { scoreBox(par3); }
+void Form1::par4_Click() { scoreBox(par4); }
+void Form1::full_Click() { scoreBox(full); }
+void Form1::suit4_Click() { scoreBox(suit4); }
+void Form1::suit5_Click() { scoreBox(suit5); }
+void Form1::kazoumi_Click() { scoreBox(kazoumi); }
+void Form1::chance_Click() { scoreBox(chance); }

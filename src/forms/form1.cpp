@@ -109,43 +109,51 @@ void Form1::buildMenu() {
 
 void Form1::buildDiceArea() {
     Frame2 = makeFrame("Frame2", client, twips(120, 120, 6495, 5295));
+    // The five dice's frames all show this one picture.
+    const PicturePtr framePicture = pictures::dieFrame();
+    for (int n = 0; n < gamenumbers::diceCount; ++n)
+        buildDie(n, framePicture);
+    buildRollButton();
+    buildFacePictures();
+}
 
-    PicturePtr framePicture = pictures::dieFrame();
-    void (Form1::* const ticks[5])() = {&Form1::Timer1_Timer, &Form1::Timer2_Timer,
-                                        &Form1::Timer3_Timer, &Form1::Timer4_Timer,
-                                        &Form1::Timer5_Timer};
-    for (int n = 0; n < 5; ++n) {
-        const int step = 1320 * n;
-        Image1[n] = new ImageBox(Frame2);
-        Image1[n]->setObjectName(arrayName("Image1", n));
-        Image1[n]->setGeometry(twips(120 + step, 240, 1020, 1020));
-        Image1[n]->setPicture(framePicture);
+// Die n, from the left: its frame, its face, the hold box below it and the timer that spins it.
+void Form1::buildDie(int n, const PicturePtr& framePicture) {
+    static constexpr void (Form1::* ticks[gamenumbers::diceCount])() = {
+        &Form1::Timer1_Timer, &Form1::Timer2_Timer, &Form1::Timer3_Timer, &Form1::Timer4_Timer,
+        &Form1::Timer5_Timer};
+    const int step = 1320 * n;
+    Image1[n] = new ImageBox(Frame2);
+    Image1[n]->setObjectName(arrayName("Image1", n));
+    Image1[n]->setGeometry(twips(120 + step, 240, 1020, 1020));
+    Image1[n]->setPicture(framePicture);
 
-        // Each die starts with a five-pip picture of its own: it looks like face 5 but is no
-        // face, so it scores nothing until the die is thrown.
-        Image2[n] = new ImageBox(Frame2);
-        Image2[n]->setObjectName(arrayName("Image2", n));
-        Image2[n]->setGeometry(twips(270 + step, 360, 735, 735));
-        Image2[n]->setStretch(true);
-        Image2[n]->setPicture(pictures::dieFace(5));
-        accessibility::describeDie(Image2[n], QStringLiteral("Dé %1").arg(n + 1));
+    // Each die starts with a five-pip picture of its own: it looks like face 5 but is no
+    // face, so it scores nothing until the die is thrown.
+    Image2[n] = new ImageBox(Frame2);
+    Image2[n]->setObjectName(arrayName("Image2", n));
+    Image2[n]->setGeometry(twips(270 + step, 360, 735, 735));
+    Image2[n]->setStretch(true);
+    Image2[n]->setPicture(pictures::dieFace(5));
+    accessibility::describeDie(Image2[n], QStringLiteral("Dé %1").arg(n + 1));
 
-        // Described before its caption is set: a caption makes the box's accessible interface
-        // at once when assistive technology listens.
-        Check1[n] = new QCheckBox(Frame2);
-        accessibility::describeHoldBox(Check1[n], Image2[n],
-                                       QStringLiteral("Garder le dé %1").arg(n + 1));
-        Check1[n]->setText(QStringLiteral("Check1"));
-        Check1[n]->setObjectName(arrayName("Check1", n));
-        Check1[n]->setGeometry(twips(480 + step, 1440, 255, 255));
-        Check1[n]->setEnabled(false);
-        connect(Check1[n], &QCheckBox::toggled, this, [this, n] { Check1_Click(n); });
+    // Described before its caption is set: a caption makes the box's accessible interface
+    // at once when assistive technology listens.
+    Check1[n] = new QCheckBox(Frame2);
+    accessibility::describeHoldBox(Check1[n], Image2[n],
+                                   QStringLiteral("Garder le dé %1").arg(n + 1));
+    Check1[n]->setText(QStringLiteral("Check1"));
+    Check1[n]->setObjectName(arrayName("Check1", n));
+    Check1[n]->setGeometry(twips(480 + step, 1440, 255, 255));
+    Check1[n]->setEnabled(false);
+    connect(Check1[n], &QCheckBox::toggled, this, [this, n] { Check1_Click(n); });
 
-        dieTimers[n] = new IntervalTimer(Frame2);
-        dieTimers[n]->setObjectName(QStringLiteral("Timer%1").arg(n + 1));
-        connect(dieTimers[n], &IntervalTimer::tick, this, ticks[n]);
-    }
+    dieTimers[n] = new IntervalTimer(Frame2);
+    dieTimers[n]->setObjectName(QStringLiteral("Timer%1").arg(n + 1));
+    connect(dieTimers[n], &IntervalTimer::tick, this, ticks[n]);
+}
 
+void Form1::buildRollButton() {
     Command1 = new QPushButton(QStringLiteral("go!"), client);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twips(2880, 1920, 975, 375));
@@ -162,11 +170,13 @@ void Form1::buildDiceArea() {
             disconnect(describedRollButton);
         },
         Qt::QueuedConnection);
+}
 
-    // The six face pictures: never shown, they are where every die takes its face from.
-    const int lefts[6] = {9120, 9000, 9120, 9120, 9120, 9240};
-    const int tops[6] = {120, 600, 1320, 2400, 3360, 4200};
-    for (int k = 0; k < 6; ++k) {
+// The six face pictures: never shown, they are where every die takes its face from.
+void Form1::buildFacePictures() {
+    const int lefts[gamenumbers::faceCount] = {9120, 9000, 9120, 9120, 9120, 9240};
+    const int tops[gamenumbers::faceCount] = {120, 600, 1320, 2400, 3360, 4200};
+    for (int k = 0; k < gamenumbers::faceCount; ++k) {
         Image3[k] = new ImageBox(client);
         Image3[k]->setObjectName(arrayName("Image3", k));
         Image3[k]->setGeometry(twips(lefts[k], tops[k], 735, 735));
@@ -184,22 +194,27 @@ void Form1::buildDiceArea() {
 }
 
 // Each box's button, label and handler are named after its members, so the names are written once.
-#define SHEET_BOX(button, label, caption, column, row)                                             \
-    {#button, #label, caption, &Form1::button, &Form1::label, &Form1::button##_Click, column, row}
-const std::array<Form1::SheetBox, 13> Form1::sheetBoxes{{
-    SHEET_BOX(un, Label1, "1", 0, 0),
-    SHEET_BOX(deux, Label2, "2", 0, 1),
-    SHEET_BOX(trois, Label3, "3", 0, 2),
-    SHEET_BOX(quatre, Label4, "4", 0, 3),
-    SHEET_BOX(cinq, Label5, "5", 0, 4),
-    SHEET_BOX(six, Label6, "6", 0, 5),
-    SHEET_BOX(par3, Label3par, "3 pareils", 1, 0),
-    SHEET_BOX(par4, Label4par, "4 pareils", 1, 1),
-    SHEET_BOX(full, Labelfull, "Full", 1, 2),
-    SHEET_BOX(suit4, Labels4, "Suite (4)", 1, 3),
-    SHEET_BOX(suit5, Labelsu5, "Suite (5)", 1, 4),
-    SHEET_BOX(kazoumi, Labelkaz, "KAZOUMI!", 2, 0),
-    SHEET_BOX(chance, Labelchance, "Chance", 1, 5),
+// `score` is the box's rule applied to the dice of `form`, read the way that rule reads them.
+#define SHEET_BOX(button, label, caption, column, row, score)                                      \
+    {#button,        #label,        caption,                                                       \
+     &Form1::button, &Form1::label, &Form1::button##_Click,                                        \
+     column,         row,           [](const Form1& form) { return score; }}
+const std::array<Form1::SheetBox, gamenumbers::boxCount> Form1::sheetBoxes{{
+    SHEET_BOX(un, Label1, "1", 0, 0, rules::upper(1, form.facesByPicture())),
+    SHEET_BOX(deux, Label2, "2", 0, 1, rules::upper(2, form.facesByPicture())),
+    SHEET_BOX(trois, Label3, "3", 0, 2, rules::upper(3, form.facesByPicture())),
+    SHEET_BOX(quatre, Label4, "4", 0, 3, rules::upper(4, form.facesByPicture())),
+    SHEET_BOX(cinq, Label5, "5", 0, 4, rules::upper(5, form.facesByPicture())),
+    SHEET_BOX(six, Label6, "6", 0, 5, rules::upper(6, form.facesByPicture())),
+    SHEET_BOX(par3, Label3par, "3 pareils", 1, 0,
+              rules::ofAKind(3, form.facesByPicture(), form.valuesOfTags())),
+    SHEET_BOX(par4, Label4par, "4 pareils", 1, 1,
+              rules::ofAKind(4, form.facesByPicture(), form.valuesOfTags())),
+    SHEET_BOX(full, Labelfull, "Full", 1, 2, rules::fullHouse(form.facesByTag())),
+    SHEET_BOX(suit4, Labels4, "Suite (4)", 1, 3, rules::smallStraight(form.valuesOfTags())),
+    SHEET_BOX(suit5, Labelsu5, "Suite (5)", 1, 4, rules::largeStraight(form.valuesOfTags())),
+    SHEET_BOX(kazoumi, Labelkaz, "KAZOUMI!", 2, 0, rules::fiveOfAKind(form.facesByTag())),
+    SHEET_BOX(chance, Labelchance, "Chance", 1, 5, rules::chance(form.valuesOfTags())),
 }};
 #undef SHEET_BOX
 
@@ -207,7 +222,7 @@ void Form1::buildScoreSheet() {
     Frame1 = makeFrame("Frame1", client, twips(240, 2400, 6255, 2895));
     // Row by row across the first two columns, then "KAZOUMI!": the order in which assistive
     // technology meets the sheet's widgets.
-    for (int row = 0; row < 6; ++row) {
+    for (int row = 0; row < gamenumbers::upperBoxCount; ++row) {
         for (const SheetBox& box : sheetBoxes) {
             if (box.column < 2 && box.row == row)
                 addSheetBox(box);
@@ -288,7 +303,7 @@ void Form1::setFocusOrder() {
                 focusOrder.append(buttonOf(box));
         }
         if (column == 0) {
-            for (int n = 4; n >= 0; --n)
+            for (int n = gamenumbers::diceCount - 1; n >= 0; --n)
                 focusOrder.append(Check1[n]);
         }
     }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "rules/gamenumbers.h"
 #include "rules/randomsource.h"
 #include "rules/rules.h"
 
@@ -15,6 +16,7 @@
 class Announcer;
 class IntervalTimer;
 class ImageBox;
+class Picture;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -39,8 +41,9 @@ class Form1 : public QMainWindow {
 
 public:
     // A box of the score sheet: its button and the label beside it that shows its score, each
-    // named like its member, the button's caption and handler, and where the box stands. Column
-    // 0 holds the upper boxes, column 1 the lower ones, column 2 "KAZOUMI!" alone.
+    // named like its member, the button's caption and handler, where the box stands, and what it
+    // scores the dice the form shows. Column 0 holds the upper boxes, column 1 the lower ones,
+    // column 2 "KAZOUMI!" alone.
     struct SheetBox {
         const char* button;
         const char* label;
@@ -50,12 +53,13 @@ public:
         void (Form1::*handler)();
         int column;
         int row;
+        int (*score)(const Form1& form);
 
         bool upper() const { return column == 0; }
     };
     // The thirteen boxes in sheet order: "1" to "6", "3 pareils", "4 pareils", "Full",
     // "Suite (4)", "Suite (5)", "KAZOUMI!", "Chance". Every walk over the boxes goes through it.
-    static const std::array<SheetBox, 13> sheetBoxes;
+    static const std::array<SheetBox, gamenumbers::boxCount> sheetBoxes;
 
     explicit Form1(std::unique_ptr<RandomSource> random = makeSystemRandomSource(),
                    QWidget* parent = nullptr);
@@ -108,6 +112,9 @@ private:
     void buildWindow();
     void buildMenu();
     void buildDiceArea();
+    void buildDie(int n, const std::shared_ptr<const Picture>& framePicture);
+    void buildRollButton();
+    void buildFacePictures();
     void buildScoreSheet();
     void buildTotals();
     void setFocusOrder();
@@ -135,8 +142,8 @@ private:
     // Unticks every hold box and disables them all, as a turn or a game ends.
     void releaseHolds();
 
+    void scoreBox(QPushButton* button);
     void commitscore(QPushButton* box, QLabel* label, int score, bool upper);
-    void scoreUpperBox(int face, QPushButton* box, QLabel* label);
     void checkbonus();
 
     std::unique_ptr<RandomSource> random;
@@ -156,11 +163,11 @@ private:
     QGroupBox* score = nullptr;
 
     QPushButton* Command1 = nullptr;
-    std::array<ImageBox*, 5> Image1{};
-    std::array<ImageBox*, 5> Image2{};
-    std::array<ImageBox*, 6> Image3{};
-    std::array<QCheckBox*, 5> Check1{};
-    std::array<IntervalTimer*, 5> dieTimers{}; // Timer1 .. Timer5
+    std::array<ImageBox*, gamenumbers::diceCount> Image1{};
+    std::array<ImageBox*, gamenumbers::diceCount> Image2{};
+    std::array<ImageBox*, gamenumbers::faceCount> Image3{};
+    std::array<QCheckBox*, gamenumbers::diceCount> Check1{};
+    std::array<IntervalTimer*, gamenumbers::diceCount> dieTimers{}; // Timer1 .. Timer5
 
     QPushButton* un = nullptr;
     QPushButton* deux = nullptr;

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -19,28 +21,31 @@ namespace {
 // A rule across the text between two sections: nothing but hyphens.
 QString rule(int length) { return QString(length, u'-'); }
 
-// The help text, line by line. Some lines end in a blank, as they were typed; every line,
-// the last one too, ends with a line break.
-QString helpText() {
-    const QStringList lines = {
-        u"Fichier d'aide:"_s,
-        u""_s,
-        rule(81),
-        u""_s,
+// The help text's sections, line by line. Some lines end in a blank, as they were typed.
+
+// The questions the help answers.
+QStringList helpContents() {
+    return {
         u"1- C'est quoi le but du jeu?"_s,
         u"2- Comment on joue?"_s,
         u"3- C'est quoi les règles de pointage?"_s,
         u"4- Qu'est-ce qu'on fait quand on aime pas le jeu?"_s,
-        u""_s,
-        rule(81),
-        u""_s,
+    };
+}
+
+// 1: what the game is for.
+QStringList helpGoal() {
+    return {
         u"1-C'est quoi le but du jeu?"_s,
         u"Le but du jeu de kazoumi c'est pas de battre un ordi, ni "_s,
         u"de battre quelqu'un, c'est juste d'essayer de faire le "_s,
         u"plus haut pointage possible."_s,
-        u""_s,
-        rule(81),
-        u""_s,
+    };
+}
+
+// 2: how a turn goes.
+QStringList helpPlaying() {
+    return {
         u"2-Comment on joue?"_s,
         u"-On a droit a 3 essaies pour essayer d'avoir les "_s,
         u"mixages de dés qu'on veut."_s,
@@ -58,9 +63,12 @@ QString helpText() {
         u"-Quand le jeu est finit, pour démarrer une nouvelle "_s,
         u"partie, on click sur menu/reset."_s,
         u"(ok! je le sais que j'explique mal! =P -note de Quibette)"_s,
-        u""_s,
-        rule(75),
-        u""_s,
+    };
+}
+
+// 3: what each box scores.
+QStringList helpScoring() {
+    return {
         u"3-Les règles de pointages:"_s,
         u"(mixages possibles)"_s,
         u"Première rangée:"_s,
@@ -82,13 +90,29 @@ QString helpText() {
         u"-Kazoumi: 50 points (5 dés pareils)"_s,
         u"(note: j'ai laissé tomber les bonus quand on fait plus "_s,
         u"qu'un kazoumi... dans la prochaine version peut être?)"_s,
-        u""_s,
-        rule(77),
-        u""_s,
+    };
+}
+
+// 4: for a player who does not like the game.
+QStringList helpDislike() {
+    return {
         u"4- Qu'est-ce qu'on fait quand on aime pas le jeu?"_s,
         u"Bein la! tu joue pas! Qu'est-ce que tu veux que je te dise! "_s,
         u"=P"_s,
     };
+}
+
+// The help text: its title, then each section after a rule of hyphens, as long as it was typed,
+// with a blank line either side. Every line, the last one too, ends with a line break.
+QString helpText() {
+    const std::pair<int, QStringList> sections[] = {{81, helpContents()},
+                                                    {81, helpGoal()},
+                                                    {81, helpPlaying()},
+                                                    {75, helpScoring()},
+                                                    {77, helpDislike()}};
+    QStringList lines = {u"Fichier d'aide:"_s};
+    for (const auto& [ruleLength, section] : sections)
+        lines << QString() << rule(ruleLength) << QString() << section;
     return lines.join(u'\n') + u'\n';
 }
 

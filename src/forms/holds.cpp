@@ -4,6 +4,7 @@
 // The hold boxes under the dice.
 
 #include "form1.h"
+#include "rules/gamenumbers.h"
 #include "widgets/intervaltimer.h"
 
 #include <QCheckBox>
@@ -11,7 +12,7 @@
 // Runs after every change of a hold box, whoever made it, and brings all five dice in line: a
 // held die's timer is off, so the die keeps its face while the others spin.
 void Form1::Check1_Click(int /*index*/) {
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
         switch (Check1[i]->checkState()) {
         case Qt::Checked:
             dieTimers[i]->setEnabled(false);

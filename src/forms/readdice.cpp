@@ -4,12 +4,13 @@
 // How the score sheet reads the five dice. A die never thrown shows no face (0) to every reading.
 
 #include "form1.h"
+#include "rules/gamenumbers.h"
 #include "widgets/imagebox.h"
 
 Dice Form1::facesByPicture() const {
     Dice faces{};
-    for (int i = 0; i < 5; ++i) {
-        for (int k = 0; k < 6; ++k) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
+        for (int k = 0; k < gamenumbers::faceCount; ++k) {
             if (Image2[i]->picture() == Image3[k]->picture())
                 faces[i] = k + 1;
         }
@@ -19,8 +20,8 @@ Dice Form1::facesByPicture() const {
 
 Dice Form1::facesByTag() const {
     Dice faces{};
-    for (int i = 0; i < 5; ++i) {
-        for (int face = 1; face <= 6; ++face) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
+        for (int face = 1; face <= gamenumbers::faceCount; ++face) {
             if (Image2[i]->tag() == QString::number(face))
                 faces[i] = face;
         }
@@ -30,7 +31,7 @@ Dice Form1::facesByTag() const {
 
 Dice Form1::valuesOfTags() const {
     Dice values{};
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < gamenumbers::diceCount; ++i)
         values[i] = Image2[i]->tag().toInt(); // an empty Tag reads as 0
     return values;
 }

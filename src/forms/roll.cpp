@@ -28,7 +28,7 @@ void Form1::Command1_Click() {
     } else if (caption == QLatin1String("stop")) {
         // A die stopped before its first tick would show five pips and count as nothing: throw
         // it now, so that every standing die shows the face it scores as.
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < gamenumbers::diceCount; ++i) {
             if (!wasThrown(i))
                 throwDie(i);
         }

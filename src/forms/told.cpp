@@ -7,6 +7,7 @@
 #include "accessibility/accessibility.h"
 #include "accessibility/announcer.h"
 #include "form1.h"
+#include "rules/gamenumbers.h"
 #include "widgets/imagebox.h"
 
 #include <QAccessible>
@@ -20,9 +21,9 @@
 void Form1::tellDice() {
     if (!QAccessible::isActive())
         return;
-    std::array<QString, 5> tags;
-    std::array<bool, 5> held{};
-    for (int i = 0; i < 5; ++i) {
+    std::array<QString, gamenumbers::diceCount> tags;
+    std::array<bool, gamenumbers::diceCount> held{};
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
         tags[i] = Image2[i]->tag();
         held[i] = Check1[i]->isChecked();
         if (!held[i]) {

@@ -9,6 +9,7 @@
 // window is made and scaled smoothly to whatever size it is shown at.
 namespace pictures {
 
+// Its size in pixels: photo/makephoto.cpp paints it at this size.
 inline constexpr QSize photoSize{350, 485};
 inline constexpr char photoResource[] = ":/pictures/authorphoto.jpg";
 

@@ -3,6 +3,8 @@
 
 #include "diepictures.h"
 
+#include "rules/gamenumbers.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -40,7 +42,7 @@ constexpr qreal pipRadius = 7;
 constexpr qreal singlePipRadius = 12;
 
 // The pixel at the centre of each pip, by face.
-const std::array<std::vector<QPoint>, 6> pipCentres = {{
+const std::array<std::vector<QPoint>, gamenumbers::faceCount> pipCentres = {{
     {{29, 28}},
     {{15, 13}, {40, 44}},
     {{45, 8}, {29, 26}, {12, 45}},
@@ -262,7 +264,7 @@ const QList<QRgb>& sixteenColours() {
 
 QImage drawDieFace(int face, QSize pixels) {
     QImage image = transparentImage(pixels);
-    if (face < 1 || face > 6)
+    if (face < 1 || face > gamenumbers::faceCount)
         return image;
     QPainter painter(&image);
     scaledPainter(painter, faceSize, pixels);

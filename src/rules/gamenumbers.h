@@ -8,6 +8,14 @@
 // are written out where they are shown.
 namespace gamenumbers {
 
+// The dice thrown each roll, the faces of a die (1 to 6) and the boxes of the score sheet. The
+// first boxes are the upper ones, "1" to "6", one for each face; the board is laid out for these
+// counts.
+inline constexpr int diceCount = 5;
+inline constexpr int faceCount = 6;
+inline constexpr int boxCount = 13;
+inline constexpr int upperBoxCount = faceCount;
+
 // The upper boxes "1" to "6" earn the bonus once together they are worth this much.
 inline constexpr int bonusThreshold = 63;
 inline constexpr int bonusPoints = 35;

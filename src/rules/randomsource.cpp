@@ -3,6 +3,8 @@
 
 #include "randomsource.h"
 
+#include "gamenumbers.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <random>
@@ -32,7 +34,8 @@ std::unique_ptr<RandomSource> makeSystemRandomSource() {
 int faceIndex(float r) {
     if (!(r > 0.0f)) // also catches NaN
         return 0;
+    constexpr int lastFace = gamenumbers::faceCount - 1;
     if (r >= 1.0f)
-        return 5;
-    return std::min(static_cast<int>(r * 6.0f), 5);
+        return lastFace;
+    return std::min(static_cast<int>(r * gamenumbers::faceCount), lastFace);
 }

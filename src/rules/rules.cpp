@@ -11,15 +11,17 @@ namespace rules {
 namespace {
 
 // How many dice show each face; index 0 counts the dice that show none.
-std::array<int, 7> faceCounts(const Dice& dice) {
-    std::array<int, 7> counts{};
+using FaceCounts = std::array<int, gamenumbers::faceCount + 1>;
+
+FaceCounts faceCounts(const Dice& dice) {
+    FaceCounts counts{};
     for (int face : dice)
-        ++counts[face >= 1 && face <= 6 ? face : 0];
+        ++counts[face >= 1 && face <= gamenumbers::faceCount ? face : 0];
     return counts;
 }
 
 // Whether every face from `low` to `high` shows on at least one die.
-bool runPresent(const std::array<int, 7>& counts, int low, int high) {
+bool runPresent(const FaceCounts& counts, int low, int high) {
     for (int face = low; face <= high; ++face) {
         if (counts[face] == 0)
             return false;
@@ -62,15 +64,16 @@ int largeStraight(const Dice& dice) {
 
 int fiveOfAKind(const Dice& dice) {
     const auto counts = faceCounts(dice);
-    return std::find(counts.begin() + 1, counts.end(), 5) != counts.end()
+    return std::find(counts.begin() + 1, counts.end(), gamenumbers::diceCount) != counts.end()
                ? gamenumbers::fiveOfAKindScore
                : 0;
 }
 
 int chance(const Dice& dice) {
     // A die that shows no face adds nothing.
-    return std::accumulate(dice.begin(), dice.end(), 0,
-                           [](int sum, int face) { return sum + std::clamp(face, 0, 6); });
+    return std::accumulate(dice.begin(), dice.end(), 0, [](int sum, int face) {
+        return sum + std::clamp(face, 0, gamenumbers::faceCount);
+    });
 }
 
 } // namespace rules

@@ -9,7 +9,7 @@
 
 // The five dice as the score sheet reads them: each face 1 to 6, or 0 for a die that shows no
 // face (one never thrown). The rules are pure: the same dice always score the same.
-using Dice = std::array<int, 5>;
+using Dice = std::array<int, gamenumbers::diceCount>;
 
 namespace rules {
 

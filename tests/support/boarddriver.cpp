@@ -29,14 +29,14 @@ BoardDriver::BoardDriver()
         qWarning("the board was never exposed");
     m_roll = button("Command1");
     m_sheet = m_form->findChild<QWidget*>(QStringLiteral("Frame1"));
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
         m_holds[i] = m_form->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(i));
         m_dice[i] = m_form->findChild<ImageBox*>(QStringLiteral("Image2(%1)").arg(i));
         m_timers[i] = m_form->findChild<IntervalTimer*>(QStringLiteral("Timer%1").arg(i + 1));
     }
-    for (int k = 0; k < 6; ++k)
+    for (int k = 0; k < gamenumbers::faceCount; ++k)
         m_faces[k] = m_form->findChild<ImageBox*>(QStringLiteral("Image3(%1)").arg(k));
-    for (int b = 0; b < 13; ++b) {
+    for (int b = 0; b < gamenumbers::boxCount; ++b) {
         m_boxes[b] = button(sheetBoxes()[b].button);
         m_scoreLabels[b] = label(sheetBoxes()[b].label);
     }
@@ -86,7 +86,7 @@ bool BoardDriver::tick(int die) {
 }
 
 void BoardDriver::tickAll() {
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < gamenumbers::diceCount; ++i)
         tick(i);
 }
 
@@ -100,12 +100,12 @@ void BoardDriver::roll(std::initializer_list<int> faces) {
 
 void BoardDriver::rollTo(const Dice& target) {
     if (hold(0)->isEnabled()) {
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < gamenumbers::diceCount; ++i) {
             if ((faceOf(i) == target[i]) != hold(i)->isChecked())
                 clickHold(i);
         }
     }
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
         if (!hold(i)->isChecked())
             m_script->pushFace(target[i]);
     }
@@ -115,7 +115,7 @@ void BoardDriver::rollTo(const Dice& target) {
 }
 
 int BoardDriver::faceOf(int dieIndex) const {
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < gamenumbers::faceCount; ++k) {
         if (die(dieIndex)->picture() == face(k)->picture())
             return k + 1;
     }
@@ -126,7 +126,7 @@ QString BoardDriver::tagOf(int dieIndex) const { return die(dieIndex)->tag(); }
 
 QList<int> BoardDriver::faces() const {
     QList<int> shown;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < gamenumbers::diceCount; ++i)
         shown << faceOf(i);
     return shown;
 }
@@ -134,7 +134,7 @@ QList<int> BoardDriver::faces() const {
 QString BoardDriver::turnState() const {
     auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
     QString held, spinning;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
         held += hold(i)->isChecked() ? u'1' : u'0';
         spinning += timer(i)->isTicking() ? u'1' : u'0';
     }

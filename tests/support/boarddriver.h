@@ -27,7 +27,7 @@ class BoardDriver {
 public:
     // The thirteen boxes of the score sheet in the board's own order, "1" to "6" first.
     using SheetBox = Form1::SheetBox;
-    static const std::array<SheetBox, 13>& sheetBoxes() { return Form1::sheetBoxes; }
+    static const auto& sheetBoxes() { return Form1::sheetBoxes; }
     static const SheetBox& sheetBox(const char* button);
 
     BoardDriver();
@@ -44,6 +44,8 @@ public:
     IntervalTimer* timer(int die) const { return m_timers[die]; }
     QPushButton* rollButton() const { return m_roll; }
     QWidget* sheet() const { return m_sheet; }
+    // Whether the box itself is still free, whatever the state of the sheet around it.
+    bool isFree(const char* box) const { return button(box)->isEnabledTo(m_sheet); }
     // The button and the score label of box `b` of the sheet, in the sheet's order.
     QPushButton* box(int b) const { return m_boxes[b]; }
     QLabel* scoreLabel(int b) const { return m_scoreLabels[b]; }
@@ -90,13 +92,17 @@ private:
     // The widgets that change as the game goes, looked up once.
     QPushButton* m_roll = nullptr;
     QWidget* m_sheet = nullptr;
-    std::array<QCheckBox*, 5> m_holds{};
-    std::array<ImageBox*, 5> m_dice{};
-    std::array<IntervalTimer*, 5> m_timers{};
-    std::array<ImageBox*, 6> m_faces{};
-    std::array<QPushButton*, 13> m_boxes{};
-    std::array<QLabel*, 13> m_scoreLabels{};
+    std::array<QCheckBox*, gamenumbers::diceCount> m_holds{};
+    std::array<ImageBox*, gamenumbers::diceCount> m_dice{};
+    std::array<IntervalTimer*, gamenumbers::diceCount> m_timers{};
+    std::array<ImageBox*, gamenumbers::faceCount> m_faces{};
+    std::array<QPushButton*, gamenumbers::boxCount> m_boxes{};
+    std::array<QLabel*, gamenumbers::boxCount> m_scoreLabels{};
 };
+
+// The turn state at start-up and after every commit.
+inline const QString startOfTurn =
+    QStringLiteral("go! on | sheet off | holds 00000 off | spin 00000 | rolls 0");
 
 // The top-level windows of one kind that exist now, shown or not.
 template <typename Window> QList<Window*> topLevelWindows() {

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int upperBoxes = 6;
-
 QString shown(bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); }
 
 QString shown(WindowState window) {
@@ -46,11 +44,11 @@ QStringList differences(const BoardState& expected, const BoardState& actual) {
     compare(out, QStringLiteral("Command1 enabled"), expected.rollEnabled, actual.rollEnabled);
     compare(out, QStringLiteral("rolls"), expected.rolls, actual.rolls);
     compare(out, QStringLiteral("dice spinning"), expected.spinning, actual.spinning);
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < gamenumbers::diceCount; ++i)
         compare(out, QStringLiteral("Check1(%1) ticked").arg(i), expected.held[i], actual.held[i]);
     compare(out, QStringLiteral("holds enabled"), expected.holdsEnabled, actual.holdsEnabled);
     compare(out, QStringLiteral("Frame1 enabled"), expected.sheetEnabled, actual.sheetEnabled);
-    for (int box = 0; box < 13; ++box) {
+    for (int box = 0; box < gamenumbers::boxCount; ++box) {
         compare(
             out,
             QStringLiteral("score of %1").arg(QLatin1String(BoardDriver::sheetBoxes()[box].button)),
@@ -62,7 +60,7 @@ QStringList differences(const BoardState& expected, const BoardState& actual) {
     compare(out, QStringLiteral("total"), expected.total, actual.total);
     compare(out, QStringLiteral("uppertotal"), expected.uppertotal, actual.uppertotal);
     compare(out, QStringLiteral("boxscore"), expected.boxscore, actual.boxscore);
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < gamenumbers::diceCount; ++i)
         compare(out, QStringLiteral("face of die %1").arg(i), expected.faces[i], actual.faces[i]);
     compare(out, QStringLiteral("help window"), expected.help, actual.help);
     compare(out, QStringLiteral("about window"), expected.about, actual.about);
@@ -70,8 +68,9 @@ QStringList differences(const BoardState& expected, const BoardState& actual) {
     return out;
 }
 
-int ruleScore(int box, const std::array<int, 5>& faces) {
-    std::array<int, 7> count{}; // count[f]: dice showing face f; count[0]: dice never thrown
+int ruleScore(int box, const std::array<int, gamenumbers::diceCount>& faces) {
+    std::array<int, gamenumbers::faceCount + 1>
+        count{}; // count[f]: dice showing face f; count[0]: dice never thrown
     for (int face : faces)
         ++count[face];
     const int sum = std::accumulate(faces.begin(), faces.end(), 0);
@@ -85,7 +84,7 @@ int ruleScore(int box, const std::array<int, 5>& faces) {
         }
         return true;
     };
-    if (box < upperBoxes)
+    if (box < gamenumbers::upperBoxCount)
         return (box + 1) * count[box + 1];
     switch (box) {
     case 6: // "3 pareils"
@@ -210,7 +209,7 @@ void BoardModel::roll(const std::vector<int>& faces) {
 void BoardModel::commit(int box) {
     BoardState& s = m_state;
     const int score = ruleScore(box, s.faces);
-    const bool upper = box < upperBoxes;
+    const bool upper = box < gamenumbers::upperBoxCount;
     s.scores[box] = score;
     if (upper) {
         s.uppertotal += score;

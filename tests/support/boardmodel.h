@@ -5,6 +5,8 @@
 
 #include "eventalphabet.h"
 
+#include "rules/gamenumbers.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,21 +19,22 @@ enum class WindowState { Absent, Shown, Hidden };
 // The board as the rules describe it, field by field. The model keeps one; the checker reads one
 // off the real windows, and the two must be equal after every event.
 struct BoardState {
+    BoardState() { scores.fill(-1); }
     QString caption = QStringLiteral("go!"); // roll button
     bool rollEnabled = true;
     int rolls = 0;
     bool spinning = false; // the dice's timers have their spin interval
-    std::array<bool, 5> held{};
+    std::array<bool, gamenumbers::diceCount> held{};
     bool holdsEnabled = false;
     bool sheetEnabled = false;
-    std::array<int, 13> scores{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}; // -1: free
-    QString subtotalText;                                                           // Label9
-    QString totalText;                                                              // Label11
+    std::array<int, gamenumbers::boxCount> scores; // -1: free
+    QString subtotalText;                          // Label9
+    QString totalText;                             // Label11
     bool bonus = false;
     int total = 0;
     int uppertotal = 0;
     int boxscore = 0;
-    std::array<int, 5> faces{}; // 1 to 6, or 0 for a die never thrown
+    std::array<int, gamenumbers::diceCount> faces{}; // 1 to 6, or 0 for a die never thrown
     WindowState help = WindowState::Absent;
     WindowState about = WindowState::Absent;
     bool photo = false; // the about window shows the photo rather than the die picture
@@ -45,7 +48,7 @@ struct BoardState {
 QStringList differences(const BoardState& expected, const BoardState& actual);
 
 // The score box `box` (in sheet order) gives the five faces, worked out from the rules as written.
-int ruleScore(int box, const std::array<int, 5>& faces);
+int ruleScore(int box, const std::array<int, gamenumbers::diceCount>& faces);
 
 // An independent model of the game: the rules applied to a plain state, with no widget in sight.
 class BoardModel {

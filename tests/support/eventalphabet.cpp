@@ -23,11 +23,11 @@ struct Weighted {
 std::vector<Weighted> weightedAlphabet() {
     std::vector<Weighted> events;
     events.push_back({{Action::Roll, 0}, 50});
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < gamenumbers::diceCount; ++i)
         events.push_back({{Action::Hold, i}, 8});
-    for (int i = 0; i < 13; ++i)
+    for (int i = 0; i < gamenumbers::boxCount; ++i)
         events.push_back({{Action::Box, i}, 4});
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < gamenumbers::diceCount; ++i)
         events.push_back({{Action::Tick, i}, 16});
     const std::pair<Action, int> single[] = {
         {Action::Reset, 1},         {Action::About, 3},        {Action::Aide, 3},
@@ -75,10 +75,10 @@ bool endsSequence(const Event& event) {
 }
 
 Throw throwFromCode(unsigned code) {
-    const int face = static_cast<int>(code % 6) + 1;
-    const float low = static_cast<float>(face - 1) / 6.0f;
-    const float high = static_cast<float>(face) / 6.0f;
-    switch ((code / 6) % 4) {
+    const int face = static_cast<int>(code % gamenumbers::faceCount) + 1;
+    const float low = static_cast<float>(face - 1) / gamenumbers::faceCount;
+    const float high = static_cast<float>(face) / gamenumbers::faceCount;
+    switch ((code / gamenumbers::faceCount) % 4) {
     case 1:
         return {low + 1e-5f, face};
     case 2:
@@ -123,14 +123,14 @@ Event EventSource::nextEvent(const Board& board) {
         return m_events() % 4 == 0 ? event : Event{Action::Idle, 0};
     }
     if (event.action == Action::Roll && board.spinning && m_events() % 4 != 0)
-        return {Action::Tick, static_cast<int>(m_events() % 5)};
+        return {Action::Tick, static_cast<int>(m_events() % gamenumbers::diceCount)};
     if (event.action == Action::Box) {
         // The free upper box that scores most.
-        std::array<int, 7> count{};
+        std::array<int, gamenumbers::faceCount + 1> count{};
         for (int face : board.faces)
             ++count[face];
         int best = 0;
-        for (int face = 1; face <= 6; ++face) {
+        for (int face = 1; face <= gamenumbers::faceCount; ++face) {
             if (board.freeBoxes[face - 1] && face * count[face] > best * count[best])
                 best = face;
         }
@@ -145,14 +145,15 @@ Event EventSource::nextEnding() {
 }
 
 Throw EventSource::nextThrow(int favouredFace) {
-    unsigned code = static_cast<unsigned>(m_throws() % 24);
+    // Each face in four ways: see throwFromCode.
+    unsigned code = static_cast<unsigned>(m_throws() % (4 * gamenumbers::faceCount));
     if (m_lucky) {
         // Without a favoured face, a lucky face that changes now and then.
         if (m_luckyFace == 0 || m_throws() % 10 == 0)
-            m_luckyFace = static_cast<int>(m_throws() % 6) + 1;
+            m_luckyFace = static_cast<int>(m_throws() % gamenumbers::faceCount) + 1;
         const int face = favouredFace != 0 ? favouredFace : m_luckyFace;
         if (m_throws() % 4 != 0)
-            code = code - code % 6 + static_cast<unsigned>(face - 1);
+            code = code - code % gamenumbers::faceCount + static_cast<unsigned>(face - 1);
     }
     return throwFromCode(code);
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "rules/gamenumbers.h"
+
 #include <QString>
 
 #include <array>
@@ -74,8 +76,8 @@ public:
 
     // What the wiser game looks at: the dice, the boxes still free, and whether the dice spin.
     struct Board {
-        std::array<int, 5> faces{};
-        std::array<bool, 13> freeBoxes{};
+        std::array<int, gamenumbers::diceCount> faces{};
+        std::array<bool, gamenumbers::boxCount> freeBoxes{};
         bool spinning = false;
     };
 

@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int upperBoxes = 6;
-
 template <typename Window> Window* onlyWindow() { return topLevelWindows<Window>().value(0); }
 
 template <typename Window> WindowState windowState() {
@@ -43,12 +41,15 @@ void clickCloseBox(QWidget* window) {
 
 // The scores a box can show at all.
 bool possibleScore(int box, int score) {
-    if (box < upperBoxes)
-        return score >= 0 && score <= 5 * (box + 1) && score % (box + 1) == 0;
+    // What the dice add up to, every one of them thrown.
+    const bool possibleSum =
+        score >= gamenumbers::diceCount && score <= gamenumbers::diceCount * gamenumbers::faceCount;
+    if (box < gamenumbers::upperBoxCount)
+        return score >= 0 && score <= gamenumbers::diceCount * (box + 1) && score % (box + 1) == 0;
     switch (box) {
     case 6:
     case 7:
-        return score == 0 || (score >= 5 && score <= 30);
+        return score == 0 || possibleSum;
     case 8:
         return score == 0 || score == gamenumbers::fullHouseScore;
     case 9:
@@ -58,9 +59,117 @@ bool possibleScore(int box, int score) {
     case 11:
         return score == 0 || score == gamenumbers::fiveOfAKindScore;
     case 12:
-        return score >= 5 && score <= 30;
+        return possibleSum;
     }
     return false;
+}
+
+// Adds `what` to the rules found broken unless `rule` holds.
+using Require = std::function<void(bool rule, const QString& what)>;
+
+// The turn: the rolls, the roll button, and the dice's timers and hold boxes in step.
+void requireTurnRules(const BoardDriver& w, const Form1& form, const Require& require) {
+    const int rolls = form.property("rolls").toInt();
+    const QString caption = w.rollButton()->text();
+    require(rolls >= 0 && rolls <= gamenumbers::rollsPerTurn,
+            QStringLiteral("rolls is %1").arg(rolls));
+    require(rolls < gamenumbers::rollsPerTurn || !w.rollButton()->isEnabled(),
+            QStringLiteral("a fourth roll can be started"));
+    require(caption == QLatin1String("go!") || caption == QLatin1String("stop"),
+            QStringLiteral("Command1 shows \"%1\"").arg(caption));
+    const int interval = w.timer(0)->interval();
+    const bool holdsEnabled = w.hold(0)->isEnabled();
+    require(interval == 0 || interval == gamenumbers::spinInterval,
+            QStringLiteral("the dice's timers have an interval of %1 ms").arg(interval));
+    require(
+        (interval != 0) == (caption == QLatin1String("stop")),
+        QStringLiteral("Command1 shows \"%1\" with timers at %2 ms").arg(caption).arg(interval));
+    require(!holdsEnabled || interval == 0, QStringLiteral("the holds can change while spinning"));
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
+        const IntervalTimer* timer = w.timer(i);
+        const QString die = QString::number(i);
+        require(timer->interval() == interval,
+                QStringLiteral("die %1 has a timer interval of its own").arg(die));
+        require(timer->isEnabled() == !w.hold(i)->isChecked(),
+                QStringLiteral("die %1: timer enabled %2 with its hold box ticked %3")
+                    .arg(die)
+                    .arg(timer->isEnabled())
+                    .arg(w.hold(i)->isChecked()));
+        require(timer->isTicking() == (timer->isEnabled() && timer->interval() > 0),
+                QStringLiteral("die %1: the timer ticks against its settings").arg(die));
+        require(w.hold(i)->isEnabled() == holdsEnabled,
+                QStringLiteral("the hold boxes are not enabled together"));
+        require(w.hold(i)->checkState() != Qt::PartiallyChecked,
+                QStringLiteral("hold box %1 is half ticked").arg(die));
+    }
+}
+
+// The dice: a thrown die's picture and Tag name the same face; a die never thrown shows none.
+void requireDiceRules(const BoardDriver& w, const Require& require) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
+        const QString tag = w.die(i)->tag();
+        const int face = w.faceOf(i);
+        require(tag == (face == 0 ? QString() : QString::number(face)),
+                QStringLiteral("die %1 has the picture of face %2 and the Tag \"%3\"")
+                    .arg(i)
+                    .arg(face)
+                    .arg(tag));
+        require(face != 0 || !w.sheet()->isEnabled(),
+                QStringLiteral("die %1 shows no face while the sheet can score it").arg(i));
+    }
+    for (int k = 0; k < gamenumbers::faceCount; ++k) {
+        require(w.face(k)->tag() == QString::number(k + 1) && w.face(k)->isHidden(),
+                QStringLiteral("face picture %1 was changed").arg(k));
+    }
+}
+
+// The sheet: a box is used exactly when its label shows a score, a score the box can give; the
+// totals and the bonus follow from the scores.
+void requireSheetRules(const BoardDriver& w, const Form1& form, const Require& require) {
+    int upperSum = 0, sum = 0, upperUsed = 0, used = 0;
+    for (int b = 0; b < gamenumbers::boxCount; ++b) {
+        const QString text = w.scoreLabel(b)->text();
+        const bool free = w.box(b)->isEnabledTo(w.sheet());
+        const char* name = BoardDriver::sheetBoxes()[b].button;
+        require(free == text.isEmpty(),
+                QStringLiteral("box %1 is %2 with its label showing \"%3\"")
+                    .arg(QLatin1String(name),
+                         free ? QStringLiteral("free") : QStringLiteral("used"), text));
+        if (text.isEmpty())
+            continue;
+        bool number = false;
+        const int score = text.toInt(&number);
+        require(number && QString::number(score) == text && possibleScore(b, score),
+                QStringLiteral("box %1 shows \"%2\"").arg(QLatin1String(name), text));
+        sum += score;
+        ++used;
+        if (b < gamenumbers::upperBoxCount) {
+            upperSum += score;
+            ++upperUsed;
+        }
+    }
+    const bool bonus = !w.label("lblbonus")->isHidden();
+    require(
+        bonus == (upperSum >= gamenumbers::bonusThreshold),
+        QStringLiteral("the bonus shows %1 with upper boxes worth %2").arg(bonus).arg(upperSum));
+    const int total = sum + (bonus ? gamenumbers::bonusPoints : 0);
+    require(w.label("Label9")->text() == (upperUsed ? QString::number(upperSum) : QString()),
+            QStringLiteral("Label9 shows \"%1\" for upper boxes worth %2")
+                .arg(w.label("Label9")->text())
+                .arg(upperSum));
+    require(w.label("Label11")->text() == (used ? QString::number(total) : QString()),
+            QStringLiteral("Label11 shows \"%1\" for boxes worth %2 and bonus %3")
+                .arg(w.label("Label11")->text())
+                .arg(sum)
+                .arg(bonus));
+    require(form.property("uppertotal").toInt() == upperSum,
+            QStringLiteral("uppertotal is %1 for upper boxes worth %2")
+                .arg(form.property("uppertotal").toInt())
+                .arg(upperSum));
+    require(form.property("total").toInt() == total,
+            QStringLiteral("total is %1, the sheet is worth %2")
+                .arg(form.property("total").toInt())
+                .arg(total));
 }
 
 } // namespace
@@ -207,13 +316,13 @@ BoardState EventPlayer::observe() const {
     s.rollEnabled = w.rollButton()->isEnabled();
     s.rolls = form.property("rolls").toInt();
     s.spinning = w.timer(0)->interval() == gamenumbers::spinInterval;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < gamenumbers::diceCount; ++i) {
         s.held[i] = w.hold(i)->isChecked();
         s.faces[i] = w.faceOf(i);
     }
     s.holdsEnabled = w.hold(0)->isEnabled();
     s.sheetEnabled = w.sheet()->isEnabled();
-    for (int b = 0; b < 13; ++b) {
+    for (int b = 0; b < gamenumbers::boxCount; ++b) {
         const QString text = w.scoreLabel(b)->text();
         s.scores[b] = text.isEmpty() ? -1 : text.toInt();
     }
@@ -234,108 +343,13 @@ QStringList EventPlayer::brokenRules() const {
     const BoardDriver& w = *m_board;
     const Form1& form = m_board->form();
     QStringList broken;
-    auto require = [&broken](bool rule, const QString& what) {
+    const Require require = [&broken](bool rule, const QString& what) {
         if (!rule)
             broken << what;
     };
-
-    // The turn.
-    const int rolls = form.property("rolls").toInt();
-    const QString caption = w.rollButton()->text();
-    require(rolls >= 0 && rolls <= gamenumbers::rollsPerTurn,
-            QStringLiteral("rolls is %1").arg(rolls));
-    require(rolls < gamenumbers::rollsPerTurn || !w.rollButton()->isEnabled(),
-            QStringLiteral("a fourth roll can be started"));
-    require(caption == QLatin1String("go!") || caption == QLatin1String("stop"),
-            QStringLiteral("Command1 shows \"%1\"").arg(caption));
-    const int interval = w.timer(0)->interval();
-    const bool holdsEnabled = w.hold(0)->isEnabled();
-    require(interval == 0 || interval == gamenumbers::spinInterval,
-            QStringLiteral("the dice's timers have an interval of %1 ms").arg(interval));
-    require(
-        (interval != 0) == (caption == QLatin1String("stop")),
-        QStringLiteral("Command1 shows \"%1\" with timers at %2 ms").arg(caption).arg(interval));
-    require(!holdsEnabled || interval == 0, QStringLiteral("the holds can change while spinning"));
-    for (int i = 0; i < 5; ++i) {
-        const IntervalTimer* timer = w.timer(i);
-        const QString die = QString::number(i);
-        require(timer->interval() == interval,
-                QStringLiteral("die %1 has a timer interval of its own").arg(die));
-        require(timer->isEnabled() == !w.hold(i)->isChecked(),
-                QStringLiteral("die %1: timer enabled %2 with its hold box ticked %3")
-                    .arg(die)
-                    .arg(timer->isEnabled())
-                    .arg(w.hold(i)->isChecked()));
-        require(timer->isTicking() == (timer->isEnabled() && timer->interval() > 0),
-                QStringLiteral("die %1: the timer ticks against its settings").arg(die));
-        require(w.hold(i)->isEnabled() == holdsEnabled,
-                QStringLiteral("the hold boxes are not enabled together"));
-        require(w.hold(i)->checkState() != Qt::PartiallyChecked,
-                QStringLiteral("hold box %1 is half ticked").arg(die));
-    }
-
-    // The dice: a thrown die's picture and Tag name the same face; a die never thrown shows none.
-    for (int i = 0; i < 5; ++i) {
-        const QString tag = w.die(i)->tag();
-        const int face = w.faceOf(i);
-        require(tag == (face == 0 ? QString() : QString::number(face)),
-                QStringLiteral("die %1 has the picture of face %2 and the Tag \"%3\"")
-                    .arg(i)
-                    .arg(face)
-                    .arg(tag));
-        require(face != 0 || !w.sheet()->isEnabled(),
-                QStringLiteral("die %1 shows no face while the sheet can score it").arg(i));
-    }
-    for (int k = 0; k < 6; ++k) {
-        require(w.face(k)->tag() == QString::number(k + 1) && w.face(k)->isHidden(),
-                QStringLiteral("face picture %1 was changed").arg(k));
-    }
-
-    // The sheet: a box is used exactly when its label shows a score, a score the box can give.
-    int upperSum = 0, sum = 0, upperUsed = 0, used = 0;
-    for (int b = 0; b < 13; ++b) {
-        const QString text = w.scoreLabel(b)->text();
-        const bool free = w.box(b)->isEnabledTo(w.sheet());
-        const char* name = BoardDriver::sheetBoxes()[b].button;
-        require(free == text.isEmpty(),
-                QStringLiteral("box %1 is %2 with its label showing \"%3\"")
-                    .arg(QLatin1String(name),
-                         free ? QStringLiteral("free") : QStringLiteral("used"), text));
-        if (text.isEmpty())
-            continue;
-        bool number = false;
-        const int score = text.toInt(&number);
-        require(number && QString::number(score) == text && possibleScore(b, score),
-                QStringLiteral("box %1 shows \"%2\"").arg(QLatin1String(name), text));
-        sum += score;
-        ++used;
-        if (b < upperBoxes) {
-            upperSum += score;
-            ++upperUsed;
-        }
-    }
-    const bool bonus = !w.label("lblbonus")->isHidden();
-    require(
-        bonus == (upperSum >= gamenumbers::bonusThreshold),
-        QStringLiteral("the bonus shows %1 with upper boxes worth %2").arg(bonus).arg(upperSum));
-    const int total = sum + (bonus ? gamenumbers::bonusPoints : 0);
-    require(w.label("Label9")->text() == (upperUsed ? QString::number(upperSum) : QString()),
-            QStringLiteral("Label9 shows \"%1\" for upper boxes worth %2")
-                .arg(w.label("Label9")->text())
-                .arg(upperSum));
-    require(w.label("Label11")->text() == (used ? QString::number(total) : QString()),
-            QStringLiteral("Label11 shows \"%1\" for boxes worth %2 and bonus %3")
-                .arg(w.label("Label11")->text())
-                .arg(sum)
-                .arg(bonus));
-    require(form.property("uppertotal").toInt() == upperSum,
-            QStringLiteral("uppertotal is %1 for upper boxes worth %2")
-                .arg(form.property("uppertotal").toInt())
-                .arg(upperSum));
-    require(form.property("total").toInt() == total,
-            QStringLiteral("total is %1, the sheet is worth %2")
-                .arg(form.property("total").toInt())
-                .arg(total));
+    requireTurnRules(w, form, require);
+    requireDiceRules(w, require);
+    requireSheetRules(w, form, require);
 
     // The other windows: one of each at most, and the about window shows one picture.
     require(helpWindows().size() <= 1, QStringLiteral("%1 help windows").arg(helpWindows().size()));

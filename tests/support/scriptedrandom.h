@@ -3,10 +3,14 @@
 
 #pragma once
 
+#include "rules/gamenumbers.h"
 #include "rules/randomsource.h"
 
 #include <deque>
 #include <memory>
+
+// The value that lands a throw on the given face, 1 to 6: the middle of the face's range.
+inline float faceValue(int face) { return (face - 1 + 0.5f) / gamenumbers::faceCount; }
 
 // A random source that gives the values a test asks for. The script is shared, so a test can keep
 // adding values after handing the source to the board. Once it runs dry it gives 0 (face 1).
@@ -18,7 +22,7 @@ public:
 
         void pushValue(float value) { values.push_back(value); }
         // A value that lands on the given face, 1 to 6.
-        void pushFace(int face) { values.push_back((face - 1 + 0.5f) / 6.0f); }
+        void pushFace(int face) { values.push_back(faceValue(face)); }
     };
 
     explicit ScriptedRandom(std::shared_ptr<Script> script) : m_script(std::move(script)) {}

@@ -7,6 +7,8 @@
 // build whose Qt reads no JPEG (the Windows one) carries the second file instead: the JPEG as
 // decoded, written losslessly as a PNG, so that it shows the same pixels.
 
+#include "pictures/authorphoto.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -19,7 +21,7 @@
 
 namespace {
 
-constexpr QSize photoSize{350, 485};
+using pictures::photoSize;
 
 // The colours of the portrait.
 const QColor backdropLight(176, 212, 236);
