@@ -78,14 +78,14 @@ ensure_packages() {
 }
 
 # Configures and builds one preset in its build folder, kept between runs:
-#   build_preset PRESET [-DNAME=VALUE...] [--target TARGET...]
-# The -D options go to the configuring, the rest to the build.
+#   build_preset PRESET [--fresh] [-DNAME=VALUE...] [--target TARGET...]
+# --fresh (a new cache) and the -D options go to the configuring, the rest to the build.
 build_preset() {
     local preset=$1 configure_options=() build_options=() option
     shift
     for option in "$@"; do
         case $option in
-        -D*) configure_options+=("$option") ;;
+        -D* | --fresh) configure_options+=("$option") ;;
         *) build_options+=("$option") ;;
         esac
     done
